@@ -1,0 +1,56 @@
+// The literal sum against the grid lookup on whole sessions of the window.
+// Run: build/bench/roccalc_bench (the literal runs take seconds each).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "calculator.h"
+#include "memory_form1.h"
+
+namespace {
+
+using roccalc::Calculator;
+using roccalc::Evaluation;
+using roccalc::MemoryForm1;
+using roccalc::TextBox;
+
+void runSession(benchmark::State& state, Evaluation evaluation, const std::string& pfa,
+                const std::string& pd) {
+    for (auto _ : state) {
+        MemoryForm1 form;
+        Calculator calculator(form, ".", evaluation);
+        form.setText(TextBox::Text1, pfa);
+        calculator.Command1_Click();
+        form.setText(TextBox::Text2, pd);
+        calculator.Command2_Click();
+        calculator.Timer1_Timer();
+        benchmark::DoNotOptimize(calculator.state());
+    }
+}
+
+void BM_TypicalSession(benchmark::State& state, Evaluation evaluation) {
+    runSession(state, evaluation, "1", "90");
+}
+
+void BM_SearchRunOut(benchmark::State& state, Evaluation evaluation) {
+    runSession(state, evaluation, "0.1", "99.9");
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(BM_TypicalSession, literal, Evaluation::Literal)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK_CAPTURE(BM_TypicalSession, fast, Evaluation::Fast)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9);
+BENCHMARK_CAPTURE(BM_SearchRunOut, literal, Evaluation::Literal)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
+BENCHMARK_CAPTURE(BM_SearchRunOut, fast, Evaluation::Fast)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9);
+
+BENCHMARK_MAIN();

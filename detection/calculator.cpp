@@ -1,0 +1,128 @@
+#include "calculator.h"
+
+#include <utility>
+
+#include "erf_grid.h"
+#include "index_search.h"
+#include "number_reader.h"
+#include "result_pattern.h"
+#include "signal_to_noise.h"
+
+namespace roccalc {
+namespace {
+
+// Grids and bounds of the searches.
+constexpr double kThresholdStep = 0.01;
+constexpr double kThresholdLimit = 3.0;
+constexpr double kHighestFalseAlarm = 49.5;  // the hint says 49 %, the test is 49.5
+constexpr double kHighestSetIndex = 40.0;
+
+}  // namespace
+
+Calculator::Calculator(Form1& form, std::string decimalSeparator, Evaluation evaluation)
+    : form_(form),
+      separator_(std::move(decimalSeparator)),
+      evaluation_(evaluation),
+      erf_(evaluation == Evaluation::Literal ? erfSum : erfSumFast) {}
+
+std::string Calculator::format(double value, std::string_view pattern) const {
+    return formatPattern(value, pattern, separator_);
+}
+
+void Calculator::Command1_Click() {
+    for (ResultLabel label :
+         {ResultLabel::Label14, ResultLabel::Label16, ResultLabel::Label20, ResultLabel::Label27}) {
+        form_.setCaption(label, "");
+    }
+    for (TextBox box : {TextBox::Text2, TextBox::Text3, TextBox::Text4, TextBox::Text5}) {
+        form_.setText(box, "");
+    }
+    form_.setBackColor(FlagButton::Command1, kRed);
+    form_.setCaption(ResultLabel::Label19, "");
+    form_.setCaption(ResultLabel::Label11, "");
+    s1();
+}
+
+void Calculator::s1() {
+    const double v = readNumber(form_.text(TextBox::Text1));
+    if (v != 0.0) {
+        if (v > kHighestFalseAlarm) {
+            form_.setText(TextBox::Text1, "");
+        } else {
+            state_.q = 0.0;
+            while (state_.q <= kThresholdLimit) {
+                state_.pfaCalc = falseAlarmPercent(state_.q, erf_);
+                if (state_.pfaCalc < v) {
+                    break;
+                }
+                state_.q = kThresholdStep + state_.q;
+            }
+        }
+    }
+    // Shown on every path: a refused input redisplays the stored values.
+    form_.setCaption(ResultLabel::Label19, format(state_.pfaCalc, kPatternFourDecimals));
+    form_.setCaption(ResultLabel::Label11, format(state_.q, kPatternFourDecimals));
+    form_.setBackColor(FlagButton::Command1, kGreen);
+}
+
+void Calculator::Command2_Click() {
+    form_.setBackColor(FlagButton::Command2, kRed);
+    form_.setCaption(ResultLabel::Label14, "");
+    form_.setCaption(ResultLabel::Label16, "");
+}
+
+void Calculator::Timer1_Timer() {
+    if (form_.backColor(FlagButton::Command2) == kRed) {
+        s2();
+    }
+}
+
+void Calculator::s2() {
+    const double v = readNumber(form_.text(TextBox::Text2));
+    if (v >= 0.0) {
+        if (v < state_.pfaCalc) {
+            form_.setText(TextBox::Text2, "");
+        } else {
+            if (evaluation_ == Evaluation::Literal) {
+                searchIndexLiteral(v, state_, erfSum);
+            } else {
+                searchIndexFast(v, state_);
+            }
+            form_.setCaption(ResultLabel::Label14, format(state_.pdCalc, kPatternPercent));
+            form_.setCaption(ResultLabel::Label16, format(state_.d, kPatternDetectionIndex));
+        }
+    }
+    form_.setBackColor(FlagButton::Command2, kGreen);
+}
+
+void Calculator::Command4_Click() {
+    form_.setBackColor(FlagButton::Command4, kRed);
+    form_.setCaption(ResultLabel::Label27, "");
+}
+
+void Calculator::Timer2_Timer() {
+    if (form_.backColor(FlagButton::Command4) == kRed) {
+        s3();
+    }
+}
+
+void Calculator::s3() {
+    const double v = readNumber(form_.text(TextBox::Text5));
+    if (v >= 0.0 && v <= kHighestSetIndex) {
+        state_.dSet = v;
+        state_.pdCalc = detectionPercent(state_.q, state_.dSet, kFineStep, state_, erf_);
+        form_.setCaption(ResultLabel::Label27, format(state_.pdCalc, kPatternPercent));
+    }
+    form_.setBackColor(FlagButton::Command4, kGreen);
+}
+
+void Calculator::Command3_Click() {
+    form_.setCaption(ResultLabel::Label20, "");
+    const double bandwidth = readNumber(form_.text(TextBox::Text3));
+    const double rcTime = readNumber(form_.text(TextBox::Text4));
+    form_.setCaption(
+        ResultLabel::Label20,
+        formatPattern(signalToNoiseDb(state_.d, bandwidth, rcTime), kPatternDecibels, separator_));
+}
+
+}  // namespace roccalc

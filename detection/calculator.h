@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+
+#include "curve_state.h"
+#include "erf_sum.h"
+#include "form1.h"
+
+namespace roccalc {
+
+// How the kernel is evaluated: the literal sum (the definition, slow) or the
+// grid lookup that gives the same bits at once.
+enum class Evaluation { Literal, Fast };
+
+// The calculator behind Form1: CurveState and every handler and procedure,
+// named after the control and event they serve. Handlers work only through
+// the Form1 model, so the same object runs in the window, the command line
+// and the tests.
+class Calculator {
+  public:
+    explicit Calculator(Form1& form, std::string decimalSeparator = ".",
+                        Evaluation evaluation = Evaluation::Fast);
+
+    // Section 1: threshold q from p(FA); runs inside the click.
+    void Command1_Click();
+    // Section 2 search: the click only raises the request flag (red), the
+    // next tick runs the long search, so the red button is painted first.
+    void Command2_Click();
+    void Timer1_Timer();
+    // Section 2, second box: p(D) for a set d, requested the same way.
+    void Command4_Click();
+    void Timer2_Timer();
+    // Section 3: S/N in dB; short, runs inside the click.
+    void Command3_Click();
+
+    void s1();
+    void s2();
+    void s3();
+
+    const CurveState& state() const { return state_; }
+    const std::string& decimalSeparator() const { return separator_; }
+
+  private:
+    std::string format(double value, std::string_view pattern) const;
+
+    Form1& form_;
+    std::string separator_;
+    Evaluation evaluation_;
+    ErfSumFunction erf_;
+    CurveState state_;
+};
+
+}  // namespace roccalc

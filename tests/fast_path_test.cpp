@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "calculator.h"
+#include "erf_grid.h"
+#include "erf_sum.h"
+#include "memory_form1.h"
+
+namespace roccalc {
+namespace {
+
+std::uint64_t bits(double v) {
+    return std::bit_cast<std::uint64_t>(v);
+}
+
+// Every u the calculations can ask for: q <= 3.01 and d <= 40 bound
+// |q - sqrt(d)| / sqrt(2) by sqrt(40 / 2).
+const double kReachableU = std::sqrt(20.0) + 0.01;
+
+struct KernelCase {
+    const char* name;
+    double step;
+    double piValue;
+    friend std::ostream& operator<<(std::ostream& os, const KernelCase& c) { return os << c.name; }
+};
+
+class FastKernelTest : public testing::TestWithParam<KernelCase> {
+  protected:
+    void expectSameBits(double u) const {
+        const KernelCase& c = GetParam();
+        EXPECT_EQ(bits(erfSumFast(u, c.step, c.piValue)), bits(erfSum(u, c.step, c.piValue)))
+            << "u = " << std::hexfloat << u;
+    }
+    std::vector<double> gridPoints() const {
+        std::vector<double> points;
+        for (double x = 0.0; x <= kReachableU; x = x + GetParam().step) {
+            points.push_back(x);
+        }
+        return points;
+    }
+};
+
+TEST_P(FastKernelTest, SameBitsOnGridPointsAndOneUlpAround) {
+    const std::vector<double> points = gridPoints();
+    // About 60 points spread over the range, plus the first few.
+    const std::size_t stride = points.size() / 60;
+    for (std::size_t k = 0; k < points.size(); k += (k < 4 ? 1 : stride)) {
+        expectSameBits(points[k]);
+        expectSameBits(std::nextafter(points[k], 0.0));
+        expectSameBits(std::nextafter(points[k], 100.0));
+    }
+}
+
+TEST_P(FastKernelTest, SameBitsAtRandomU) {
+    std::mt19937_64 random(20261211);
+    std::uniform_real_distribution<double> anywhere(0.0, kReachableU);
+    for (int i = 0; i < 150; ++i) {
+        expectSameBits(anywhere(random));
+    }
+}
+
+TEST_P(FastKernelTest, SameBitsAtTheEdges) {
+    for (double u : {0.0, -0.0, 1e-300, GetParam().step, 35.0}) {
+        expectSameBits(u);
+    }
+    expectSameBits(-1.0);
+    expectSameBits(std::nan(""));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StepsAndPi, FastKernelTest,
+    testing::Values(KernelCase{"FineFalseAlarm", kFineStep, kPiFalseAlarm},
+                    KernelCase{"FineDetection", kFineStep, kPiDetection},
+                    KernelCase{"CoarseDetection", kCoarseStep, kPiDetection},
+                    KernelCase{"CoarseFalseAlarm", kCoarseStep, kPiFalseAlarm}),
+    [](const testing::TestParamInfo<KernelCase>& info) { return std::string(info.param.name); });
+
+// A session of the window: box texts set, then clicks with their ticks.
+struct Session {
+    const char* name;
+    std::string pfa;   // Text1, then Command1 (skipped when empty)
+    std::string pd;    // Text2, then Command2 and a tick
+    std::string dSet;  // Text5, then Command4 and a tick
+    friend std::ostream& operator<<(std::ostream& os, const Session& c) { return os << c.name; }
+};
+
+void play(const Session& session, Form1& form, Calculator& calculator) {
+    if (!session.pfa.empty()) {
+        form.setText(TextBox::Text1, session.pfa);
+        calculator.Command1_Click();
+    }
+    if (!session.pd.empty()) {
+        form.setText(TextBox::Text2, session.pd);
+        calculator.Command2_Click();
+        calculator.Timer1_Timer();
+    }
+    if (!session.dSet.empty()) {
+        form.setText(TextBox::Text5, session.dSet);
+        calculator.Command4_Click();
+        calculator.Timer2_Timer();
+    }
+}
+
+class FastSearchTest : public testing::TestWithParam<Session> {};
+
+TEST_P(FastSearchTest, SameStateAndCaptionsAsTheLiteralSum) {
+    MemoryForm1 literalForm;
+    MemoryForm1 fastForm;
+    Calculator literal(literalForm, ".", Evaluation::Literal);
+    Calculator fast(fastForm, ".", Evaluation::Fast);
+    play(GetParam(), literalForm, literal);
+    play(GetParam(), fastForm, fast);
+
+    const CurveState& a = literal.state();
+    const CurveState& b = fast.state();
+    for (auto [name, x, y] : {std::tuple{"q", a.q, b.q},
+                              {"pfaCalc", a.pfaCalc, b.pfaCalc},
+                              {"d", a.d, b.d},
+                              {"pdCalc", a.pdCalc, b.pdCalc},
+                              {"dSet", a.dSet, b.dSet},
+                              {"lastY", a.lastY, b.lastY}}) {
+        EXPECT_EQ(bits(x), bits(y)) << name;
+    }
+    for (int i = 0; i < kResultLabelCount; ++i) {
+        const auto label = static_cast<ResultLabel>(i);
+        EXPECT_EQ(literalForm.caption(label), fastForm.caption(label));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, FastSearchTest,
+    testing::Values(Session{"TypicalUse", "1", "90", "13.0312"},
+                    Session{"RunOut", "0.1", "99.9", "40"},
+                    Session{"ThresholdTenPercent", "10", "50", "0"},
+                    Session{"RootEqualsThresholdOnTheGrid", "49.5", "50", "0.0004"},
+                    Session{"NoThresholdYet", "", "0", "0"},
+                    Session{"NegativeFalseAlarmRunsOut", "-3", "99.5", "2 5"}),
+    [](const testing::TestParamInfo<Session>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace roccalc
