@@ -1,0 +1,207 @@
+#include "form1_window.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "colour_button.h"
+#include "form_layout.h"
+#include "keystroke_filter.h"
+#include "outline_shape.h"
+#include "submarine_picture.h"
+#include "twips.h"
+
+namespace roccalc::window {
+namespace {
+
+constexpr int kTickMilliseconds = 1000;
+
+template <typename Enum>
+std::size_t slot(Enum e) {
+    return static_cast<std::size_t>(e);
+}
+
+// The window's font; where "MS Sans Serif" is missing (as on Debian), the
+// metric-compatible Liberation Sans is the nearest, then any sans serif.
+QFont windowFont(double points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QString decimalSeparatorOf(const QLocale& locale) {
+    return locale.decimalPoint();
+}
+
+}  // namespace
+
+Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
+    : QWidget(parent), calculator_(*this, decimalSeparatorOf(locale).toStdString()) {
+    setWindowTitle(QStringLiteral("Form1"));
+    const qreal dpi = logicalDpiX();
+    flagColours_.fill(kGreen);
+    createShapes(dpi);
+    createLabels(dpi);
+    createInputs(dpi);
+    createButtons(dpi);
+    createPicture(dpi);
+    createTimers();
+    setTabOrder();
+    const QRect client = toPixels(kRestoredClientArea, dpi);
+    resize(client.size());
+    flagButtons_[slot(FlagButton::Command1)]->setFocus();
+}
+
+void Form1Window::createShapes(qreal dpi) {
+    for (const ShapeSpec& spec : shapeSpecs()) {
+        auto* shape = new OutlineShape(spec.rounded, this);
+        shape->setObjectName(QString::fromUtf8(spec.name));
+        shape->setGeometry(toPixels(spec.place, dpi));
+    }
+}
+
+void Form1Window::createLabels(qreal dpi) {
+    for (const LabelSpec& spec : labelSpecs()) {
+        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+        label->setObjectName(QString::fromUtf8(spec.name));
+        label->setTextFormat(Qt::PlainText);  // keeps runs of blanks
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(windowFont(spec.points, spec.bold));
+        if (spec.textColour) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
+            label->setPalette(palette);
+        }
+        const QRect place = toPixels(spec.place, dpi);
+        label->setGeometry(place);
+        if (spec.result) {
+            results_[slot(*spec.result)] = label;
+            resultPlaces_[slot(*spec.result)] = place;
+            resultAutoSize_[slot(*spec.result)] = spec.autoSize;
+        } else if (spec.autoSize) {
+            label->adjustSize();
+        } else if (label->sizeHint().width() > place.width()) {
+            label->resize(label->sizeHint().width(), place.height());  // never cut a text off
+        }
+    }
+}
+
+void Form1Window::createInputs(qreal dpi) {
+    auto* filter = new KeystrokeFilter(this);
+    for (const TextBoxSpec& spec : textBoxSpecs()) {
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QString::fromUtf8(spec.name));
+        box->setFont(windowFont(kTextBoxPoints, true));
+        box->setGeometry(toPixels(spec.place, dpi));
+        box->setAccessibleName(QString::fromUtf8(spec.hint).simplified());
+        if (spec.filtered) {
+            box->installEventFilter(filter);
+        }
+        texts_[slot(spec.box)] = box;
+    }
+}
+
+void Form1Window::createButtons(qreal dpi) {
+    for (const ButtonSpec& spec : buttonSpecs()) {
+        auto* button = new ColourButton(QString::fromUtf8(spec.caption), this);
+        button->setObjectName(QString::fromUtf8(spec.name));
+        button->setFont(windowFont(kButtonPoints, true));
+        button->setGeometry(toPixels(spec.place, dpi));
+        button->setBackground(toQColor(kGreen));
+        if (spec.flag) {
+            flagButtons_[slot(*spec.flag)] = button;
+        } else {
+            command3_ = button;
+        }
+    }
+    auto* command1 = flagButtons_[slot(FlagButton::Command1)];
+    auto* command2 = flagButtons_[slot(FlagButton::Command2)];
+    auto* command4 = flagButtons_[slot(FlagButton::Command4)];
+    connect(command1, &QPushButton::clicked, this, [this] { calculator_.Command1_Click(); });
+    connect(command2, &QPushButton::clicked, this, [this] { calculator_.Command2_Click(); });
+    connect(command4, &QPushButton::clicked, this, [this] { calculator_.Command4_Click(); });
+    connect(command3_, &QPushButton::clicked, this, [this] { calculator_.Command3_Click(); });
+}
+
+void Form1Window::createPicture(qreal dpi) {
+    picture_ = new SubmarinePicture(this);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setGeometry(toPixels(kPicturePlace, dpi));
+}
+
+void Form1Window::createTimers() {
+    // The long calculations run on the tick after their click, so the red
+    // request colour is painted before the window is busy.
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    connect(timer1_, &QTimer::timeout, this, [this] { calculator_.Timer1_Timer(); });
+    timer2_ = new QTimer(this);
+    timer2_->setObjectName(QStringLiteral("Timer2"));
+    connect(timer2_, &QTimer::timeout, this, [this] { calculator_.Timer2_Timer(); });
+    timer1_->start(kTickMilliseconds);
+    timer2_->start(kTickMilliseconds);
+}
+
+void Form1Window::setTabOrder() {
+    const std::array<QWidget*, 10> order{
+        flagButtons_[slot(FlagButton::Command1)],
+        flagButtons_[slot(FlagButton::Command2)],
+        command3_,
+        texts_[slot(TextBox::Text4)],
+        texts_[slot(TextBox::Text3)],
+        texts_[slot(TextBox::Text2)],
+        texts_[slot(TextBox::Text1)],
+        picture_,
+        texts_[slot(TextBox::Text5)],
+        flagButtons_[slot(FlagButton::Command4)],
+    };
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+std::string Form1Window::text(TextBox box) const {
+    return texts_[slot(box)]->text().toStdString();
+}
+
+void Form1Window::setText(TextBox box, std::string_view text) {
+    texts_[slot(box)]->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+std::string Form1Window::caption(ResultLabel label) const {
+    return results_[slot(label)]->text().toStdString();
+}
+
+void Form1Window::setCaption(ResultLabel label, std::string_view caption) {
+    results_[slot(label)]->setText(
+        QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+    fitResultLabel(label);
+}
+
+// An auto-size label takes the size of its text; the others keep their size
+// but grow to the right where the text is wider, so no result is clipped.
+void Form1Window::fitResultLabel(ResultLabel label) {
+    QLabel* widget = results_[slot(label)];
+    const QRect place = resultPlaces_[slot(label)];
+    if (resultAutoSize_[slot(label)]) {
+        widget->adjustSize();
+    } else {
+        widget->resize(std::max(place.width(), widget->sizeHint().width()), place.height());
+    }
+}
+
+Colour Form1Window::backColor(FlagButton button) const {
+    return flagColours_[slot(button)];
+}
+
+void Form1Window::setBackColor(FlagButton button, Colour colour) {
+    flagColours_[slot(button)] = colour;
+    flagButtons_[slot(button)]->setBackground(toQColor(colour));
+}
+
+}  // namespace roccalc::window

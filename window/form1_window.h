@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QLocale>
+#include <QWidget>
+#include <array>
+
+#include "calculator.h"
+#include "form1.h"
+
+class QLabel;
+class QLineEdit;
+class QTimer;
+
+namespace roccalc::window {
+
+class ColourButton;
+class SubmarinePicture;
+
+// The calculator's window: the Form1 model on Qt Widgets. It lays out the
+// controls, forwards clicks and timer ticks to the Calculator, filters the
+// keystrokes of four boxes and shows the captions; it computes nothing.
+class Form1Window : public QWidget, public Form1 {
+  public:
+    explicit Form1Window(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
+
+    std::string text(TextBox box) const override;
+    void setText(TextBox box, std::string_view text) override;
+    std::string caption(ResultLabel label) const override;
+    void setCaption(ResultLabel label, std::string_view caption) override;
+    Colour backColor(FlagButton button) const override;
+    void setBackColor(FlagButton button, Colour colour) override;
+
+    const Calculator& calculator() const { return calculator_; }
+
+  private:
+    void createShapes(qreal dpi);
+    void createLabels(qreal dpi);
+    void createInputs(qreal dpi);
+    void createButtons(qreal dpi);
+    void createPicture(qreal dpi);
+    void createTimers();
+    void setTabOrder();
+    void fitResultLabel(ResultLabel label);
+
+    Calculator calculator_;
+    std::array<QLineEdit*, kTextBoxCount> texts_{};
+    std::array<QLabel*, kResultLabelCount> results_{};
+    std::array<QRect, kResultLabelCount> resultPlaces_{};
+    std::array<bool, kResultLabelCount> resultAutoSize_{};
+    std::array<ColourButton*, kFlagButtonCount> flagButtons_{};
+    std::array<Colour, kFlagButtonCount> flagColours_{};
+    ColourButton* command3_ = nullptr;
+    SubmarinePicture* picture_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QTimer* timer2_ = nullptr;
+};
+
+}  // namespace roccalc::window

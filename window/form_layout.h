@@ -1,0 +1,60 @@
+#pragma once
+
+#include <optional>
+#include <span>
+
+#include "form1.h"
+
+namespace roccalc::window {
+
+// A rectangle in twips (1/1440 inch) from the top left of the client area.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct LabelSpec {
+    const char* name;
+    const char* text;
+    Twips place;
+    double points;
+    bool bold;
+    std::optional<Colour> textColour;
+    bool autoSize;
+    std::optional<ResultLabel> result;  // set for the six result labels
+};
+
+struct TextBoxSpec {
+    const char* name;
+    TextBox box;
+    Twips place;
+    const char* hint;  // the label that names the box, its accessible name
+    bool filtered;     // takes only the characters of a plain decimal number
+};
+
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    Twips place;
+    std::optional<FlagButton> flag;  // Command3 is no request flag
+};
+
+struct ShapeSpec {
+    const char* name;
+    Twips place;
+    bool rounded;  // the section frames: rounded, 3 wide, dark grey
+};
+
+inline constexpr double kButtonPoints = 8.25;
+inline constexpr double kTextBoxPoints = 9.75;
+inline constexpr Twips kPicturePlace{12960, 8880, 2175, 1215};
+inline constexpr Twips kRestoredClientArea{0, 0, 4680, 3195};
+
+std::span<const LabelSpec> labelSpecs();
+std::span<const TextBoxSpec> textBoxSpecs();
+std::span<const ButtonSpec> buttonSpecs();
+std::span<const ShapeSpec> shapeSpecs();
+
+}  // namespace roccalc::window

@@ -1,0 +1,38 @@
+#include "outline_shape.h"
+
+#include <QPainter>
+
+#include "twips.h"
+
+namespace roccalc::window {
+namespace {
+
+constexpr int kFrameWidth = 3;
+constexpr qreal kCornerRadius = 12.0;
+
+}  // namespace
+
+OutlineShape::OutlineShape(bool rounded, QWidget* parent) : QWidget(parent), rounded_(rounded) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void OutlineShape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (rounded_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPen pen(toQColor(kDarkGrey), kFrameWidth);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        // Keep the whole pen inside the widget.
+        const qreal inset = kFrameWidth / 2.0;
+        painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset),
+                                kCornerRadius, kCornerRadius);
+    } else {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace roccalc::window
