@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("roccalc"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.roccalc.RocCalc"));
+    QApplication::setDesktopFileName(QStringLiteral("org.roccalc.RocCalc"));
     roccalc::window::Form1Window window;
     window.showMaximized();
     return QApplication::exec();

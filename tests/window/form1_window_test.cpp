@@ -1,0 +1,281 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "colour_button.h"
+#include "form1_window.h"
+
+using roccalc::kGreen;
+using roccalc::kRed;
+using roccalc::window::ColourButton;
+using roccalc::window::Form1Window;
+
+class Form1WindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    template <typename T>
+    static T* child(QWidget& window, const char* name) {
+        T* widget = window.findChild<T*>(QString::fromLatin1(name));
+        if (widget == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+    static QString caption(QWidget& window, const char* name) {
+        return child<QLabel>(window, name)->text();
+    }
+    static QColor shownColour(ColourButton* button) {
+        // The colour really painted, away from the edge and the caption.
+        return button->grab().toImage().pixelColor(4, button->height() / 2);
+    }
+    static void type(QWidget& window, const char* box, const QString& keys) {
+        QLineEdit* edit = child<QLineEdit>(window, box);
+        edit->setFocus();
+        QTest::keyClicks(edit, keys);
+    }
+    static void click(QWidget& window, const char* button) {
+        QTest::mouseClick(child<ColourButton>(window, button), Qt::LeftButton);
+    }
+
+  private slots:
+    void startState();
+    void typicalUseThroughKeysClicksAndTicks();
+    void requestButtonIsRedUntilTheTick();
+    void enterClicksTheFocusedButton();
+    void keystrokeFilter_data();
+    void keystrokeFilter();
+    void pasteShortcutDoesNothingInFilteredBoxes();
+    void tabOrder();
+    void commaLocaleWritesCommaAndReadsPoint();
+    void geometryAtNinetySixDpi();
+    void detectionIndexIsNeverClipped();
+    void accessibleNames();
+};
+
+void Form1WindowTest::startState() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Form1"));
+    for (const char* name : {"Label19", "Label11", "Label14", "Label16", "Label27", "Label20"}) {
+        QCOMPARE(caption(window, name), QString());
+    }
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+        QCOMPARE(shownColour(child<ColourButton>(window, name)), QColor(0x00, 0xFF, 0x00));
+    }
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>(window, "Command1"));
+    QVERIFY(child<QTimer>(window, "Timer1")->isActive());
+    QCOMPARE(child<QTimer>(window, "Timer2")->interval(), 1000);
+}
+
+void Form1WindowTest::typicalUseThroughKeysClicksAndTicks() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    type(window, "Text1", QStringLiteral("1"));
+    click(window, "Command1");
+    QCOMPARE(caption(window, "Label19"), QStringLiteral(".9875"));
+    QCOMPARE(caption(window, "Label11"), QStringLiteral("2.33"));
+
+    type(window, "Text2", QStringLiteral("90"));
+    click(window, "Command2");
+    QTRY_COMPARE_WITH_TIMEOUT(caption(window, "Label16"), QStringLiteral("13.0312"), 3000);
+    QCOMPARE(caption(window, "Label14"), QStringLiteral("   90.01"));
+
+    type(window, "Text5", QStringLiteral("13.0312"));
+    click(window, "Command4");
+    QTRY_COMPARE_WITH_TIMEOUT(caption(window, "Label27"), QStringLiteral("   89.97"), 3000);
+
+    type(window, "Text3", QStringLiteral("1"));
+    type(window, "Text4", QStringLiteral("1"));
+    click(window, "Command3");
+    QCOMPARE(caption(window, "Label20"), QStringLiteral("4.1"));
+}
+
+void Form1WindowTest::requestButtonIsRedUntilTheTick() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* command2 = child<ColourButton>(window, "Command2");
+    QSignalSpy ticks(child<QTimer>(window, "Timer1"), &QTimer::timeout);
+
+    type(window, "Text2", QStringLiteral("50"));
+    click(window, "Command2");
+    QCOMPARE(window.backColor(roccalc::FlagButton::Command2), kRed);
+    QCOMPARE(shownColour(command2), QColor(0xFF, 0x00, 0x00));
+    QVERIFY(ticks.wait(2000));
+    QCOMPARE(window.backColor(roccalc::FlagButton::Command2), kGreen);
+    QCOMPARE(shownColour(command2), QColor(0x00, 0xFF, 0x00));
+    QVERIFY(!caption(window, "Label16").isEmpty());
+
+    click(window, "Command3");
+    QCOMPARE(shownColour(child<ColourButton>(window, "Command3")), QColor(0x00, 0xFF, 0x00));
+}
+
+void Form1WindowTest::enterClicksTheFocusedButton() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    type(window, "Text1", QStringLiteral("10"));
+    auto* command1 = child<ColourButton>(window, "Command1");
+    command1->setFocus();
+    QTest::keyClick(command1, Qt::Key_Return);
+    QCOMPARE(caption(window, "Label11"), QStringLiteral("1.29"));
+    type(window, "Text1", QStringLiteral("1"));  // now "101": above 49.5, emptied
+    command1->setFocus();
+    QTest::keyClick(command1, Qt::Key_Space);
+    QCOMPARE(child<QLineEdit>(window, "Text1")->text(), QString());
+}
+
+void Form1WindowTest::keystrokeFilter_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QTestEventList>("keys");
+    QTest::addColumn<QString>("expected");
+
+    auto typed = [](const QString& text) {
+        QTestEventList events;
+        events.addKeyClicks(text);
+        return events;
+    };
+    QTest::newRow("digits point minus") << "Text1" << typed("1-2.3.") << "1-2.3.";
+    QTest::newRow("letters blank comma plus dropped") << "Text2" << typed("9a b,+eE0") << "90";
+    QTest::newRow("keypad digits") << "Text3" << [] {
+        QTestEventList e;
+        e.addKeyClick(Qt::Key_7, Qt::KeypadModifier);
+        e.addKeyClick(Qt::Key_Period, Qt::KeypadModifier);
+        e.addKeyClick(Qt::Key_5, Qt::KeypadModifier);
+        return e;
+    }() << "7.5";
+    QTest::newRow("backspace edits") << "Text4" << [&] {
+        QTestEventList e = typed("123");
+        e.addKeyClick(Qt::Key_Backspace);
+        return e;
+    }() << "12";
+    QTest::newRow("arrows home delete work") << "Text1" << [&] {
+        QTestEventList e = typed("123");
+        e.addKeyClick(Qt::Key_Home);
+        e.addKeyClick(Qt::Key_Delete);
+        e.addKeyClick(Qt::Key_End);
+        e.addKeyClick(Qt::Key_Left);
+        e.addKeyClicks("9");
+        return e;
+    }() << "293";
+    QTest::newRow("select all dropped") << "Text2" << [&] {
+        QTestEventList e = typed("12");
+        e.addKeyClick(Qt::Key_A, Qt::ControlModifier);
+        e.addKeyClicks("3");
+        return e;
+    }() << "123";
+    QTest::newRow("enter dropped") << "Text3" << [&] {
+        QTestEventList e = typed("4");
+        e.addKeyClick(Qt::Key_Return);
+        e.addKeyClick(Qt::Key_Enter, Qt::KeypadModifier);
+        return e;
+    }() << "4";
+    QTest::newRow("text5 takes everything") << "Text5" << typed("2 5,x&H") << "2 5,x&H";
+}
+
+void Form1WindowTest::keystrokeFilter() {
+    QFETCH(QString, box);
+    QFETCH(QTestEventList, keys);
+    QFETCH(QString, expected);
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit* edit = child<QLineEdit>(window, box.toLatin1().constData());
+    edit->setFocus();
+    QSignalSpy returns(edit, &QLineEdit::returnPressed);
+    keys.simulate(edit);
+    QCOMPARE(edit->text(), expected);
+    if (box != QLatin1String("Text5")) {
+        QCOMPARE(returns.count(), 0);
+    }
+}
+
+void Form1WindowTest::pasteShortcutDoesNothingInFilteredBoxes() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QApplication::clipboard()->setText(QStringLiteral("abc"));
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"}) {
+        QLineEdit* edit = child<QLineEdit>(window, box);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(edit->text(), QString());
+    }
+    QLineEdit* text5 = child<QLineEdit>(window, "Text5");
+    text5->setFocus();
+    QTest::keyClick(text5, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(text5->text(), QStringLiteral("abc"));
+}
+
+void Form1WindowTest::tabOrder() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QStringList expected{"Command1", "Command2", "Command3", "Text4",    "Text3",   "Text2",
+                               "Text1",    "Picture1", "Text5",    "Command4", "Command1"};
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command4"));
+}
+
+void Form1WindowTest::commaLocaleWritesCommaAndReadsPoint() {
+    Form1Window window(QLocale(QLocale::Italian, QLocale::Italy));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    type(window, "Text1", QStringLiteral("0.9"));
+    click(window, "Command1");
+    QCOMPARE(caption(window, "Label11"), QStringLiteral("2,37"));
+}
+
+void Form1WindowTest::geometryAtNinetySixDpi() {
+    Form1Window window;
+    if (window.logicalDpiX() != 96) {
+        QSKIP("the pixel figures below hold at 96 dpi");
+    }
+    QCOMPARE(child<QWidget>(window, "Label21")->pos(), QPoint(40, 24));
+    QCOMPARE(child<QWidget>(window, "Shape4(1)")->geometry(), QRect(272, 136, 465, 297));
+    QCOMPARE(child<QWidget>(window, "Label27")->geometry(), QRect(616, 360, 57, 17));
+    QCOMPARE(child<QWidget>(window, "Picture1")->size(), QSize(145, 81));
+    QCOMPARE(window.size(), QSize(312, 213));
+}
+
+void Form1WindowTest::detectionIndexIsNeverClipped() {
+    Form1Window window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    type(window, "Text1", QStringLiteral("0.1"));
+    click(window, "Command1");
+    type(window, "Text2", QStringLiteral("99.9"));
+    click(window, "Command2");
+    QTRY_COMPARE_WITH_TIMEOUT(caption(window, "Label16"), QStringLiteral("30.0001"), 3000);
+    for (const char* name : {"Label19", "Label11", "Label14", "Label16", "Label10", "Label12(0)"}) {
+        auto* label = child<QLabel>(window, name);
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
+    }
+}
+
+void Form1WindowTest::accessibleNames() {
+    Form1Window window;
+    QCOMPARE(child<QWidget>(window, "Text1")->accessibleName(),
+             QStringLiteral("p(FA) impostato %"));
+    QCOMPARE(child<QWidget>(window, "Text5")->accessibleName(), QStringLiteral("(d) impostato"));
+    QCOMPARE(child<QWidget>(window, "Text4")->accessibleName(), QStringLiteral("RC Sec."));
+    QCOMPARE(child<ColourButton>(window, "Command1")->text(), QStringLiteral("calcolo var. ( q )"));
+}
+
+QTEST_MAIN(Form1WindowTest)
+#include "form1_window_test.moc"
