@@ -81,3 +81,18 @@ TEST(ReadNumberLongTextTest, ReadsAHundredThousandDigitsExactly) {
 
 }  // namespace
 }  // namespace roccalc
+
+namespace roccalc {
+namespace {
+
+TEST(ReadsEntirelyTest, TellsWhetherTheWholeTextIsTheNumber) {
+    for (const char* whole : {"1", " 2 5 ", "-.5", "1e3", "0", "1.", "\t7\n"}) {
+        EXPECT_TRUE(readsEntirely(whole)) << '"' << whole << '"';
+    }
+    for (const char* partial : {"", "-", ".", "1,5", "1-2", "1.2.3", "3e", "abc", "12x", "4\r"}) {
+        EXPECT_FALSE(readsEntirely(partial)) << '"' << partial << '"';
+    }
+}
+
+}  // namespace
+}  // namespace roccalc

@@ -48,7 +48,28 @@ constexpr std::int64_t kExponentClamp = 1'000'000'000;
 
 }  // namespace
 
-double readNumber(std::string_view text) {
+namespace {
+
+struct Reading {
+    double value = 0.0;
+    bool sawDigit = false;
+    bool atEnd = false;  // nothing but blanks follows the number
+};
+
+Reading readLeadingNumber(std::string_view text);
+
+}  // namespace
+
+double readNumber(std::string_view text) { return readLeadingNumber(text).value; }
+
+bool readsEntirely(std::string_view text) {
+    const Reading reading = readLeadingNumber(text);
+    return reading.sawDigit && reading.atEnd;
+}
+
+namespace {
+
+Reading readLeadingNumber(std::string_view text) {
     Cursor cursor(text);
     bool negative = false;
     if (cursor.peek() == '+' || cursor.peek() == '-') {
@@ -80,7 +101,7 @@ double readNumber(std::string_view text) {
         cursor.advance();
     }
     if (!sawDigit) {
-        return 0.0;
+        return {0.0, false, false};
     }
 
     std::int64_t exponent = 0;
@@ -111,7 +132,7 @@ double readNumber(std::string_view text) {
     }
 
     if (digits.empty()) {
-        return negative ? -0.0 : 0.0;
+        return {negative ? -0.0 : 0.0, true, cursor.atEnd()};
     }
     const std::int64_t decimalExponent = exponent - scale;
     std::string normalized = digits;
@@ -128,7 +149,9 @@ double readNumber(std::string_view text) {
             static_cast<std::int64_t>(digits.size()) - 1 + decimalExponent;
         value = magnitude > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
-    return negative ? -value : value;
+    return {negative ? -value : value, true, cursor.atEnd()};
 }
+
+}  // namespace
 
 }  // namespace roccalc

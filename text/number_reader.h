@@ -13,4 +13,8 @@ namespace roccalc {
 // Never fails and never returns NaN.
 double readNumber(std::string_view text);
 
+// Whether the whole text is one number by that rule (blanks aside), so that
+// reading it loses nothing: "1,5" and "" are not, " 2 5 " is.
+bool readsEntirely(std::string_view text);
+
 }  // namespace roccalc
