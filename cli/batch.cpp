@@ -16,11 +16,16 @@ constexpr std::array kInputColumns{"pfa", "pd", "d", "band", "rc"};
 const QStringList kResultColumns{"pfa_reached", "q", "pd_reached", "d_found", "pd_for_d", "snr_db"};
 
 std::optional<std::string>* slotOf(SessionTexts& texts, const QString& column) {
-    if (column == QLatin1String("pfa")) return &texts.pfa;
-    if (column == QLatin1String("pd")) return &texts.pd;
-    if (column == QLatin1String("d")) return &texts.d;
-    if (column == QLatin1String("band")) return &texts.band;
-    if (column == QLatin1String("rc")) return &texts.rc;
+    if (column == QLatin1String("pfa"))
+        return &texts.pfa;
+    if (column == QLatin1String("pd"))
+        return &texts.pd;
+    if (column == QLatin1String("d"))
+        return &texts.d;
+    if (column == QLatin1String("band"))
+        return &texts.band;
+    if (column == QLatin1String("rc"))
+        return &texts.rc;
     return nullptr;
 }
 
@@ -51,11 +56,12 @@ int runBatch(const QByteArray& csv, const QString& name, const QString& separato
     for (QString& column : header) {
         column = column.trimmed();
         if (!isInputColumn(column) || header.count(column) > 1) {
-            printDiagnostic(QStringLiteral("%1:%2: column \"%3\" is unknown or repeated (known: %4)")
-                                .arg(name)
-                                .arg(line)
-                                .arg(column, QStringList{kInputColumns.begin(), kInputColumns.end()}
-                                                 .join(u',')));
+            printDiagnostic(
+                QStringLiteral("%1:%2: column \"%3\" is unknown or repeated (known: %4)")
+                    .arg(name)
+                    .arg(line)
+                    .arg(column,
+                         QStringList{kInputColumns.begin(), kInputColumns.end()}.join(u',')));
             return kUsageError;
         }
     }

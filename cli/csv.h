@@ -8,7 +8,7 @@ namespace roccalc::cli {
 // Reads RFC 4180 records: fields separated by commas, quoted where they hold
 // a comma, a quote (doubled) or a line break. Blank lines are skipped.
 class CsvReader {
-public:
+  public:
     explicit CsvReader(QString text) : text_(std::move(text)) {}
 
     // The next record, with the line it starts on; false at the end or on a
@@ -16,7 +16,7 @@ public:
     bool next(QStringList& fields, int& line);
     const QString& error() const { return error_; }
 
-private:
+  private:
     QString text_;
     qsizetype pos_ = 0;
     int line_ = 1;

@@ -19,7 +19,7 @@ using namespace roccalc::cli;
 struct FlagOption {
     const char* name;
     const char* description;
-    std::optional<std::string> SessionTexts::* slot;
+    std::optional<std::string> SessionTexts::*slot;
 };
 
 const FlagOption kFlagOptions[] = {
@@ -92,8 +92,9 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return usageError(parser, QStringLiteral("unexpected argument \"%1\"")
-                                      .arg(parser.positionalArguments().first()));
+        return usageError(
+            parser,
+            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
     }
 
     QString separator = QLocale::system().decimalPoint();
@@ -124,7 +125,8 @@ int main(int argc, char* argv[]) {
     }
 
     if (replay || batch) {
-        const QString path = parser.value(replay ? QStringLiteral("replay") : QStringLiteral("batch"));
+        const QString path =
+            parser.value(replay ? QStringLiteral("replay") : QStringLiteral("batch"));
         const std::optional<QByteArray> input = readInput(path);
         if (!input) {
             return kUsageError;

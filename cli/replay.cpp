@@ -10,7 +10,9 @@
 namespace roccalc::cli {
 namespace {
 
-bool isBlank(const QByteArray& line) { return line.trimmed().isEmpty(); }
+bool isBlank(const QByteArray& line) {
+    return line.trimmed().isEmpty();
+}
 
 // "TextN=" for N in 1..5: the box it names.
 std::optional<TextBox> textBoxOf(const QByteArray& line) {
@@ -18,12 +20,18 @@ std::optional<TextBox> textBoxOf(const QByteArray& line) {
         return std::nullopt;
     }
     switch (line[4]) {
-        case '1': return TextBox::Text1;
-        case '2': return TextBox::Text2;
-        case '3': return TextBox::Text3;
-        case '4': return TextBox::Text4;
-        case '5': return TextBox::Text5;
-        default: return std::nullopt;
+        case '1':
+            return TextBox::Text1;
+        case '2':
+            return TextBox::Text2;
+        case '3':
+            return TextBox::Text3;
+        case '4':
+            return TextBox::Text4;
+        case '5':
+            return TextBox::Text5;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -47,7 +55,8 @@ int runReplay(const QByteArray& script, const QString& name, const QString& sepa
         }
         if (const auto box = textBoxOf(line)) {
             const QByteArray text = line.mid(6);
-            form.setText(*box, std::string(text.constData(), static_cast<std::size_t>(text.size())));
+            form.setText(*box,
+                         std::string(text.constData(), static_cast<std::size_t>(text.size())));
             continue;
         }
         const QByteArray command = line.trimmed();

@@ -60,7 +60,9 @@ Reading readLeadingNumber(std::string_view text);
 
 }  // namespace
 
-double readNumber(std::string_view text) { return readLeadingNumber(text).value; }
+double readNumber(std::string_view text) {
+    return readLeadingNumber(text).value;
+}
 
 bool readsEntirely(std::string_view text) {
     const Reading reading = readLeadingNumber(text);
