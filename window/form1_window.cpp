@@ -139,10 +139,10 @@ void Form1Window::createTimers() {
     // request colour is painted before the window is busy.
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));
-    connect(timer1_, &QTimer::timeout, this, [this] { calculator_.Timer1_Timer(); });
+    connect(timer1_, &QTimer::timeout, this, &Form1Window::timer1Tick);
     timer2_ = new QTimer(this);
     timer2_->setObjectName(QStringLiteral("Timer2"));
-    connect(timer2_, &QTimer::timeout, this, [this] { calculator_.Timer2_Timer(); });
+    connect(timer2_, &QTimer::timeout, this, &Form1Window::timer2Tick);
     timer1_->start(kTickMilliseconds);
     timer2_->start(kTickMilliseconds);
 }

@@ -32,6 +32,10 @@ class Form1Window : public QWidget, public Form1 {
 
     const Calculator& calculator() const { return calculator_; }
 
+    // What Timer1 and Timer2 call on each tick.
+    void timer1Tick() { calculator_.Timer1_Timer(); }
+    void timer2Tick() { calculator_.Timer2_Timer(); }
+
   private:
     void createShapes(qreal dpi);
     void createLabels(qreal dpi);

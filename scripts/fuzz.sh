@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer into fuzz-build/ and runs each for SECONDS
+# (default 30) from the seed corpora; a finding fails the script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+bash scripts/install-deps.sh clang libclang-rt-14-dev llvm locales cmake make
+
+# A comma locale, so that a dependence of the reading on it shows.
+if ! locale -a 2>/dev/null | grep -qi '^it_IT.utf8$'; then
+    localedef -i it_IT -f UTF-8 it_IT.UTF-8 || echo "fuzz.sh: no it_IT locale; the reading runs under C"
+fi
+
+flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -g"
+CC=clang CXX=clang++ cmake -S . -B fuzz-build -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_FLAGS="$flags" -DROCCALC_BUILD_FUZZ=ON -DROCCALC_BUILD_TESTS=OFF \
+    -DROCCALC_BUILD_BENCH=OFF -DROCCALC_BUILD_WINDOW=OFF -DROCCALC_BUILD_CLI=OFF
+cmake --build fuzz-build -j"$(nproc)"
+
+for target in read_number format_pattern; do
+    work=$(mktemp -d)
+    cp fuzz/corpus/"$target"/* "$work"/
+    echo "== ${target}_fuzz for ${seconds} s"
+    (cd fuzz-build && ./fuzz/"${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \
+        -print_final_stats=1 "$work" 2>&1 | grep -E 'stat::number_of_executed_units|stat::peak_rss|Done|ERROR|SUMMARY|locale|==[0-9]+==' ) || true
+    # libFuzzer writes crash-* files where it finds a fault.
+    if ls fuzz-build/crash-* fuzz-build/leak-* fuzz-build/timeout-* >/dev/null 2>&1; then
+        echo "fuzz.sh: ${target}_fuzz found a fault" >&2
+        exit 1
+    fi
+    rm -rf "$work"
+done
