@@ -11,6 +11,7 @@
 #include "calculator.h"
 #include "erf_grid.h"
 #include "erf_sum.h"
+#include "index_search.h"
 #include "memory_form1.h"
 
 namespace roccalc {
@@ -143,6 +144,44 @@ INSTANTIATE_TEST_SUITE_P(
                     Session{"NoThresholdYet", "", "0", "0"},
                     Session{"NegativeFalseAlarmRunsOut", "-3", "99.5", "2 5"}),
     [](const testing::TestParamInfo<Session>& info) { return std::string(info.param.name); });
+
+// The bisection rests on p(D) never falling along the d grid; check that on
+// the whole grid for thresholds across section 1's range.
+TEST(IndexSearchTest, DetectionPercentNeverFallsAlongTheGrid) {
+    for (double q : {0.0, 0.02, 0.5, 1.29, 2.33, 3.0099999999999945}) {
+        CurveState state;
+        state.q = q;
+        double previous = -1.0;
+        double d = 0.0;
+        for (int k = 0; d <= kIndexLimit; ++k, d = kIndexStep + d) {
+            const double pd = detectionPercent(q, d, kCoarseStep, state, erfSumFast);
+            ASSERT_GE(pd, previous) << "q " << q << ", point " << k;
+            previous = pd;
+        }
+    }
+}
+
+// Bisection against the loop itself, both on the fast kernel (whose bits are
+// checked above), over many thresholds and set p(D) values.
+TEST(IndexSearchTest, BisectionStopsWhereTheLoopStops) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<int> thresholdStep(0, 301);
+    std::uniform_real_distribution<double> percent(0.0, 100.5);
+    for (int i = 0; i < 40; ++i) {
+        CurveState start;
+        for (int k = thresholdStep(random); k > 0; --k) {
+            start.q = 0.01 + start.q;
+        }
+        const double v = i % 8 == 0 ? 99.9 : percent(random);
+        CurveState loop = start;
+        CurveState bisection = start;
+        searchIndexLiteral(v, loop, erfSumFast);
+        searchIndexFast(v, bisection);
+        EXPECT_EQ(bits(loop.d), bits(bisection.d)) << "q " << start.q << ", v " << v;
+        EXPECT_EQ(bits(loop.pdCalc), bits(bisection.pdCalc)) << "q " << start.q << ", v " << v;
+        EXPECT_EQ(bits(loop.lastY), bits(bisection.lastY)) << "q " << start.q << ", v " << v;
+    }
+}
 
 }  // namespace
 }  // namespace roccalc
