@@ -58,32 +58,32 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
 }
 
 void Form1Window::createShapes(qreal dpi) {
-    for (const ShapeSpec& spec : shapeSpecs()) {
-        auto* shape = new OutlineShape(spec.rounded, this);
-        shape->setObjectName(QString::fromUtf8(spec.name));
-        shape->setGeometry(toPixels(spec.place, dpi));
+    for (const ShapeSpec& entry : shapeSpecs()) {
+        auto* shape = new OutlineShape(entry.rounded, this);
+        shape->setObjectName(QString::fromUtf8(entry.name));
+        shape->setGeometry(toPixels(entry.place, dpi));
     }
 }
 
 void Form1Window::createLabels(qreal dpi) {
-    for (const LabelSpec& spec : labelSpecs()) {
-        auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-        label->setObjectName(QString::fromUtf8(spec.name));
+    for (const LabelSpec& entry : labelSpecs()) {
+        auto* label = new QLabel(QString::fromUtf8(entry.text), this);
+        label->setObjectName(QString::fromUtf8(entry.name));
         label->setTextFormat(Qt::PlainText);  // keeps runs of blanks
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(windowFont(spec.points, spec.bold));
-        if (spec.textColour) {
+        label->setFont(windowFont(entry.points, entry.bold));
+        if (entry.textColour) {
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
+            palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
             label->setPalette(palette);
         }
-        const QRect place = toPixels(spec.place, dpi);
+        const QRect place = toPixels(entry.place, dpi);
         label->setGeometry(place);
-        if (spec.result) {
-            results_[slot(*spec.result)] = label;
-            resultPlaces_[slot(*spec.result)] = place;
-            resultAutoSize_[slot(*spec.result)] = spec.autoSize;
-        } else if (spec.autoSize) {
+        if (entry.result) {
+            results_[slot(*entry.result)] = label;
+            resultPlaces_[slot(*entry.result)] = place;
+            resultAutoSize_[slot(*entry.result)] = entry.autoSize;
+        } else if (entry.autoSize) {
             label->adjustSize();
         } else if (label->sizeHint().width() > place.width()) {
             label->resize(label->sizeHint().width(), place.height());  // never cut a text off
@@ -93,28 +93,28 @@ void Form1Window::createLabels(qreal dpi) {
 
 void Form1Window::createInputs(qreal dpi) {
     auto* filter = new KeystrokeFilter(this);
-    for (const TextBoxSpec& spec : textBoxSpecs()) {
+    for (const TextBoxSpec& entry : textBoxSpecs()) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(QString::fromUtf8(spec.name));
+        box->setObjectName(QString::fromUtf8(entry.name));
         box->setFont(windowFont(kTextBoxPoints, true));
-        box->setGeometry(toPixels(spec.place, dpi));
-        box->setAccessibleName(QString::fromUtf8(spec.hint).simplified());
-        if (spec.filtered) {
+        box->setGeometry(toPixels(entry.place, dpi));
+        box->setAccessibleName(QString::fromUtf8(entry.hint).simplified());
+        if (entry.filtered) {
             box->installEventFilter(filter);
         }
-        texts_[slot(spec.box)] = box;
+        texts_[slot(entry.box)] = box;
     }
 }
 
 void Form1Window::createButtons(qreal dpi) {
-    for (const ButtonSpec& spec : buttonSpecs()) {
-        auto* button = new ColourButton(QString::fromUtf8(spec.caption), this);
-        button->setObjectName(QString::fromUtf8(spec.name));
+    for (const ButtonSpec& entry : buttonSpecs()) {
+        auto* button = new ColourButton(QString::fromUtf8(entry.caption), this);
+        button->setObjectName(QString::fromUtf8(entry.name));
         button->setFont(windowFont(kButtonPoints, true));
-        button->setGeometry(toPixels(spec.place, dpi));
+        button->setGeometry(toPixels(entry.place, dpi));
         button->setBackground(toQColor(kGreen));
-        if (spec.flag) {
-            flagButtons_[slot(*spec.flag)] = button;
+        if (entry.flag) {
+            flagButtons_[slot(*entry.flag)] = button;
         } else {
             command3_ = button;
         }
