@@ -21,13 +21,16 @@ cmake --build fuzz-build -j"$(nproc)"
 for target in read_number format_pattern; do
     work=$(mktemp -d)
     cp fuzz/corpus/"$target"/* "$work"/
+    log="fuzz-build/${target}_fuzz.log"
     echo "== ${target}_fuzz for ${seconds} s"
+    status=0
     (cd fuzz-build && ./fuzz/"${target}_fuzz" -max_total_time="$seconds" -max_len=4096 \
-        -print_final_stats=1 "$work" 2>&1 | grep -E 'stat::number_of_executed_units|stat::peak_rss|Done|ERROR|SUMMARY|locale|==[0-9]+==' ) || true
-    # libFuzzer writes crash-* files where it finds a fault.
-    if ls fuzz-build/crash-* fuzz-build/leak-* fuzz-build/timeout-* >/dev/null 2>&1; then
-        echo "fuzz.sh: ${target}_fuzz found a fault" >&2
+        -print_final_stats=1 -artifact_prefix="${target}-" "$work") > "$log" 2>&1 || status=$?
+    grep -E 'locale|Done [0-9]+ runs|stat::number_of_executed_units' "$log" || true
+    rm -rf "$work"
+    if [ "$status" -ne 0 ]; then
+        tail -n 40 "$log" >&2
+        echo "fuzz.sh: ${target}_fuzz found a fault (exit status $status); the input is in fuzz-build/" >&2
         exit 1
     fi
-    rm -rf "$work"
 done
