@@ -26,7 +26,7 @@ QByteArray everyByte() {
 class HostileInputTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void replay_data();
     void replay();
 };
@@ -38,30 +38,54 @@ void HostileInputTest::replay_data() {
 
     const QByteArray digits(100000, '9');
     const QByteArray letters(100000, 'x');
-    QTest::newRow("overflow empties Text1") << "Text1=1e999999999\nCommand1\n"_qba << "Text1" << "";
-    QTest::newRow("underflow reads as zero") << "Text1=-1e-400\nCommand1\n"_qba << "Label11" << ".";
-    QTest::newRow("hex prefix reads as zero") << "Text5=&H10\nCommand4\n"_qba << "Label27"
+    QTest::newRow("overflow empties Text1") << "Text1=1e999999999\nCommand1\n"_qba
+                                            << "Text1"
+                                            << "";
+    QTest::newRow("underflow reads as zero") << "Text1=-1e-400\nCommand1\n"_qba
+                                             << "Label11"
+                                             << ".";
+    QTest::newRow("hex prefix reads as zero") << "Text5=&H10\nCommand4\n"_qba
+                                              << "Label27"
                                               << "   49.99";
-    QTest::newRow("C hex reads its zero") << "Text5=0x10\nCommand4\n"_qba << "Label27" << "   49.99";
-    QTest::newRow("Arabic-Indic digits are no digits")
-        << "Text5=\u0661\u0662\u0663\nCommand4\n"_qba << "Label27" << "   49.99";
-    QTest::newRow("lone minus searches from zero") << "Text2=-\nCommand2\n"_qba << "Label16" << ".";
-    QTest::newRow("lone point gives no S/N") << "Text3=.\nText4=1\nCommand3\n"_qba << "Label20" << "";
-    QTest::newRow("lone plus gives no S/N") << "Text3=1\nText4=+\nCommand3\n"_qba << "Label20" << "";
-    QTest::newRow("negative overflow refused by the search")
-        << "Text2=-1e400\nCommand2\n"_qba << "Label16" << "";
-    QTest::newRow("100000 digits empty Text1") << "Text1=" + digits + "\nCommand1\n" << "Text1" << "";
-    QTest::newRow("100000 digits run the search out")
-        << "Text2=" + digits + "\nCommand2\n" << "Label16" << "30.0001";
-    QTest::newRow("100000 digits refused as d") << "Text5=" + digits + "\nCommand4\n" << "Label27"
+    QTest::newRow("C hex reads its zero") << "Text5=0x10\nCommand4\n"_qba
+                                          << "Label27"
+                                          << "   49.99";
+    QTest::newRow("Arabic-Indic digits are no digits") << "Text5=\u0661\u0662\u0663\nCommand4\n"_qba
+                                                       << "Label27"
+                                                       << "   49.99";
+    QTest::newRow("lone minus searches from zero") << "Text2=-\nCommand2\n"_qba
+                                                   << "Label16"
+                                                   << ".";
+    QTest::newRow("lone point gives no S/N") << "Text3=.\nText4=1\nCommand3\n"_qba
+                                             << "Label20"
+                                             << "";
+    QTest::newRow("lone plus gives no S/N") << "Text3=1\nText4=+\nCommand3\n"_qba
+                                            << "Label20"
+                                            << "";
+    QTest::newRow("negative overflow refused by the search") << "Text2=-1e400\nCommand2\n"_qba
+                                                             << "Label16"
+                                                             << "";
+    QTest::newRow("100000 digits empty Text1") << "Text1=" + digits + "\nCommand1\n"
+                                               << "Text1"
+                                               << "";
+    QTest::newRow("100000 digits run the search out") << "Text2=" + digits + "\nCommand2\n"
+                                                      << "Label16"
+                                                      << "30.0001";
+    QTest::newRow("100000 digits refused as d") << "Text5=" + digits + "\nCommand4\n"
+                                                << "Label27"
                                                 << "";
     QTest::newRow("100000 digits give no S/N")
-        << "Text3=" + digits + "\nText4=" + digits + "\nCommand3\n" << "Label20" << "";
-    QTest::newRow("100000 letters read as zero") << "Text1=" + letters + "\nCommand1\n" << "Label11"
+        << "Text3=" + digits + "\nText4=" + digits + "\nCommand3\n"
+        << "Label20"
+        << "";
+    QTest::newRow("100000 letters read as zero") << "Text1=" + letters + "\nCommand1\n"
+                                                 << "Label11"
                                                  << ".";
-    QTest::newRow("every byte value as d") << "Text5=" + everyByte() + "\nCommand4\n" << "Label27"
+    QTest::newRow("every byte value as d") << "Text5=" + everyByte() + "\nCommand4\n"
+                                           << "Label27"
                                            << "   49.99";
-    QTest::newRow("every byte value as p(FA)") << "Text1=" + everyByte() + "\nCommand1\n" << "Label19"
+    QTest::newRow("every byte value as p(FA)") << "Text1=" + everyByte() + "\nCommand1\n"
+                                               << "Label19"
                                                << ".";
 }
 
