@@ -267,6 +267,11 @@ void Form1WindowTest::noLabelClipsItsText() {
         QVERIFY2(label->width() >= text.width() && label->height() >= text.height(),
                  qPrintable(label->objectName()));
     }
+    for (ColourButton* button : window.findChildren<ColourButton*>()) {
+        const QSize caption = button->sizeHint();  // the caption laid out in the button's width
+        QVERIFY2(caption.width() <= button->width() && caption.height() <= button->height(),
+                 qPrintable(button->objectName()));
+    }
 }
 
 void Form1WindowTest::accessibleNames() {
