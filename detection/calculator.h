@@ -38,7 +38,6 @@ class Calculator {
     void s3();
 
     const CurveState& state() const { return state_; }
-    const std::string& decimalSeparator() const { return separator_; }
 
   private:
     std::string format(double value, std::string_view pattern) const;

@@ -17,8 +17,6 @@ class RunningSumGrid {
     // The sum s that erfSum(u, step, ...) reaches before its final factor.
     double sumUpTo(double u);
 
-    std::size_t size() const { return points_.size(); }
-
   private:
     void growPast(double u);
 
