@@ -46,30 +46,11 @@ class Cursor {
 // so the digits of a huge exponent need not be kept.
 constexpr std::int64_t kExponentClamp = 1'000'000'000;
 
-}  // namespace
-
-namespace {
-
 struct Reading {
     double value = 0.0;
     bool sawDigit = false;
     bool atEnd = false;  // nothing but blanks follows the number
 };
-
-Reading readLeadingNumber(std::string_view text);
-
-}  // namespace
-
-double readNumber(std::string_view text) {
-    return readLeadingNumber(text).value;
-}
-
-bool readsEntirely(std::string_view text) {
-    const Reading reading = readLeadingNumber(text);
-    return reading.sawDigit && reading.atEnd;
-}
-
-namespace {
 
 Reading readLeadingNumber(std::string_view text) {
     Cursor cursor(text);
@@ -155,5 +136,14 @@ Reading readLeadingNumber(std::string_view text) {
 }
 
 }  // namespace
+
+double readNumber(std::string_view text) {
+    return readLeadingNumber(text).value;
+}
+
+bool readsEntirely(std::string_view text) {
+    const Reading reading = readLeadingNumber(text);
+    return reading.sawDigit && reading.atEnd;
+}
 
 }  // namespace roccalc
