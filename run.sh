@@ -5,14 +5,14 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 bash scripts/install-deps.sh "${BUILD_PACKAGES[@]}"
 
-# A first configure leaves out the tests (their packages come with
-# ./test.sh); a build directory that has them keeps them.
-options=(-DCMAKE_BUILD_TYPE=Release -DROCCALC_BUILD_WINDOW=ON)
-if [ ! -f build/CMakeCache.txt ]; then
-    options+=(-DROCCALC_BUILD_TESTS=OFF -DROCCALC_BUILD_BENCH=OFF)
+# Without ./test.sh's packages the tests are left out; a build directory
+# that has them keeps them.
+tests=OFF
+if grep -q '^ROCCALC_BUILD_TESTS:BOOL=ON' build/CMakeCache.txt 2>/dev/null; then
+    tests=ON
 fi
-cmake -S . -B build "${options[@]}"
-cmake --build build -j"$(nproc)" --target roccalc
+cmake --preset release -DROCCALC_BUILD_TESTS="$tests" -DROCCALC_BUILD_BENCH="$tests"
+cmake --build --preset release -j"$(nproc)" --target roccalc
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "run.sh: built, but there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
     exit 1

@@ -4,36 +4,37 @@
 
 #include <string>
 
-#include "calculator.h"
-#include "memory_form1.h"
+#include "detection/calculator.h"
+#include "detection/memory_form1.h"
+#include "detection/session.h"
 
 namespace {
 
 using roccalc::Calculator;
 using roccalc::Evaluation;
 using roccalc::MemoryForm1;
+using roccalc::SessionTexts;
 using roccalc::TextBox;
 
-void runSession(benchmark::State& state, Evaluation evaluation, const std::string& pfa,
-                const std::string& pd) {
+void benchSession(benchmark::State& state, Evaluation evaluation, const std::string& pfa,
+                  const std::string& pd) {
     for (auto _ : state) {
         MemoryForm1 form;
         Calculator calculator(form, ".", evaluation);
-        form.setText(TextBox::Text1, pfa);
-        calculator.Command1_Click();
-        form.setText(TextBox::Text2, pd);
-        calculator.Command2_Click();
-        calculator.Timer1_Timer();
+        SessionTexts texts;
+        texts[TextBox::Text1] = pfa;
+        texts[TextBox::Text2] = pd;
+        roccalc::runSession(texts, form, calculator);
         benchmark::DoNotOptimize(calculator.state());
     }
 }
 
 void BM_TypicalSession(benchmark::State& state, Evaluation evaluation) {
-    runSession(state, evaluation, "1", "90");
+    benchSession(state, evaluation, "1", "90");
 }
 
 void BM_SearchRunOut(benchmark::State& state, Evaluation evaluation) {
-    runSession(state, evaluation, "0.1", "99.9");
+    benchSession(state, evaluation, "0.1", "99.9");
 }
 
 }  // namespace

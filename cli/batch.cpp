@@ -1,36 +1,38 @@
-#include "batch.h"
+#include "cli/batch.h"
 
-#include <algorithm>
-#include <array>
-
-#include "calculator.h"
-#include "console.h"
-#include "csv.h"
-#include "memory_form1.h"
-#include "session_view.h"
+#include "cli/console.h"
+#include "cli/csv.h"
+#include "cli/session_view.h"
+#include "detection/calculator.h"
+#include "detection/memory_form1.h"
+#include "detection/session.h"
 
 namespace roccalc::cli {
 namespace {
 
-constexpr std::array kInputColumns{"pfa", "pd", "d", "band", "rc"};
-const QStringList kResultColumns{"pfa_reached", "q", "pd_reached", "d_found", "pd_for_d", "snr_db"};
-
-std::optional<std::string>* slotOf(SessionTexts& texts, const QString& column) {
-    if (column == QLatin1String("pfa"))
-        return &texts.pfa;
-    if (column == QLatin1String("pd"))
-        return &texts.pd;
-    if (column == QLatin1String("d"))
-        return &texts.d;
-    if (column == QLatin1String("band"))
-        return &texts.band;
-    if (column == QLatin1String("rc"))
-        return &texts.rc;
-    return nullptr;
+std::optional<TextBox> columnBox(const QString& column) {
+    const QByteArray key = column.toUtf8();
+    return textBoxWithKey(std::string_view(key.constData(), static_cast<std::size_t>(key.size())));
 }
 
-bool isInputColumn(const QString& column) {
-    return std::find(kInputColumns.begin(), kInputColumns.end(), column) != kInputColumns.end();
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList inputColumns() {
+    QStringList columns;
+    for (const TextBox box : kTextBoxesInWindowOrder) {
+        columns << fromStd(field(box).key);
+    }
+    return columns;
+}
+
+QStringList resultColumns() {
+    QStringList columns;
+    for (const ResultLabelField& row : kResultLabelFields) {
+        columns << fromStd(row.column);
+    }
+    return columns;
 }
 
 // A caption as a cell: without the leading blanks of its pattern.
@@ -53,19 +55,19 @@ int runBatch(const QByteArray& csv, const QString& name, const QString& separato
             name, reader.error().isEmpty() ? QStringLiteral("no header line") : reader.error()));
         return kUsageError;
     }
+    const QString knownColumns = inputColumns().join(u',');
     for (QString& column : header) {
         column = column.trimmed();
-        if (!isInputColumn(column) || header.count(column) > 1) {
+        if (!columnBox(column) || header.count(column) > 1) {
             printDiagnostic(
                 QStringLiteral("%1:%2: column \"%3\" is unknown or repeated (known: %4)")
                     .arg(name)
                     .arg(line)
-                    .arg(column,
-                         QStringList{kInputColumns.begin(), kInputColumns.end()}.join(u',')));
+                    .arg(column, knownColumns));
             return kUsageError;
         }
     }
-    printLine(stdout, csvRecord(header + kResultColumns));
+    printLine(stdout, csvRecord(header + resultColumns()));
 
     QStringList fields;
     while (reader.next(fields, line)) {
@@ -80,7 +82,7 @@ int runBatch(const QByteArray& csv, const QString& name, const QString& separato
         SessionTexts texts;
         for (qsizetype i = 0; i < header.size(); ++i) {
             if (!fields[i].isEmpty()) {
-                *slotOf(texts, header[i]) = fields[i].toStdString();
+                texts[*columnBox(header[i])] = fields[i].toStdString();
                 warnIfPartlyRead(QStringLiteral("%1:%2: %3").arg(name).arg(line).arg(header[i]),
                                  fields[i].toStdString());
             }
@@ -89,15 +91,10 @@ int runBatch(const QByteArray& csv, const QString& name, const QString& separato
         Calculator calculator(form, separator.toStdString());
         runSession(texts, form, calculator);
 
-        const bool ranSection3 = texts.band && texts.rc;
-        QStringList results{
-            texts.pfa ? cell(form.caption(ResultLabel::Label19)) : QString(),
-            texts.pfa ? cell(form.caption(ResultLabel::Label11)) : QString(),
-            texts.pd ? cell(form.caption(ResultLabel::Label14)) : QString(),
-            texts.pd ? cell(form.caption(ResultLabel::Label16)) : QString(),
-            texts.d ? cell(form.caption(ResultLabel::Label27)) : QString(),
-            ranSection3 ? cell(form.caption(ResultLabel::Label20)) : QString(),
-        };
+        QStringList results;
+        for (const ResultLabelField& row : kResultLabelFields) {
+            results << (texts.runs(row.calculation) ? cell(form.caption(row.label)) : QString());
+        }
         printLine(stdout, csvRecord(fields + results));
     }
     if (!reader.error().isEmpty()) {

@@ -1,9 +1,9 @@
-#include "console.h"
+#include "cli/console.h"
 
 #include <QFile>
 #include <QLocale>
 
-#include "number_reader.h"
+#include "text/number_reader.h"
 
 namespace roccalc::cli {
 

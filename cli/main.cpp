@@ -4,31 +4,27 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include "batch.h"
-#include "calculator.h"
-#include "console.h"
-#include "memory_form1.h"
-#include "replay.h"
+#include "cli/batch.h"
+#include "cli/console.h"
+#include "cli/replay.h"
+#include "cli/session_view.h"
+#include "detection/calculator.h"
+#include "detection/memory_form1.h"
+#include "detection/session.h"
 #include "roccalc_version.h"
-#include "session_view.h"
 
 namespace {
 
 using namespace roccalc::cli;
 
-struct FlagOption {
-    const char* name;
-    const char* description;
-    std::optional<std::string> SessionTexts::*slot;
-};
+using roccalc::field;
+using roccalc::kTextBoxesInWindowOrder;
+using roccalc::SessionTexts;
+using roccalc::TextBox;
 
-const FlagOption kFlagOptions[] = {
-    {"pfa", "Section 1: p(FA) set, in percent (Text1).", &SessionTexts::pfa},
-    {"pd", "Section 2: p(D) set, in percent (Text2).", &SessionTexts::pd},
-    {"d", "Section 2, second box: d set (Text5).", &SessionTexts::d},
-    {"band", "Section 3: bandwidth in Hz (Text3); needs --rc.", &SessionTexts::band},
-    {"rc", "Section 3: RC time in seconds (Text4); needs --band.", &SessionTexts::rc},
-};
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 int usageError(const QCommandLineParser& parser, const QString& message) {
     printDiagnostic(message);
@@ -63,9 +59,9 @@ int main(int argc, char* argv[]) {
         "sections given by flags, a window session replayed as JSON Lines, or a CSV batch."));
     parser.addHelpOption();
     parser.addVersionOption();
-    for (const FlagOption& flag : kFlagOptions) {
-        parser.addOption({QString::fromLatin1(flag.name), QString::fromLatin1(flag.description),
-                          QStringLiteral("TEXT")});
+    for (const TextBox box : kTextBoxesInWindowOrder) {
+        parser.addOption(
+            {fromStd(field(box).key), fromStd(field(box).help), QStringLiteral("TEXT")});
     }
     parser.addOption({QStringLiteral("replay"),
                       QStringLiteral("Replay a window session from FILE (- for stdin)."),
@@ -107,10 +103,10 @@ int main(int argc, char* argv[]) {
 
     SessionTexts texts;
     bool anyFlag = false;
-    for (const FlagOption& flag : kFlagOptions) {
-        const QString name = QString::fromLatin1(flag.name);
+    for (const TextBox box : kTextBoxesInWindowOrder) {
+        const QString name = fromStd(field(box).key);
         if (parser.isSet(name)) {
-            texts.*flag.slot = parser.value(name).toStdString();
+            texts[box] = parser.value(name).toStdString();
             anyFlag = true;
         }
     }
@@ -135,12 +131,12 @@ int main(int argc, char* argv[]) {
                       : runBatch(*input, inputName(path), separator);
     }
 
-    if (texts.band.has_value() != texts.rc.has_value()) {
+    if (texts[TextBox::Text3].has_value() != texts[TextBox::Text4].has_value()) {
         return usageError(parser, QStringLiteral("--band and --rc go together"));
     }
-    for (const FlagOption& flag : kFlagOptions) {
-        if (const auto& text = texts.*flag.slot) {
-            warnIfPartlyRead(QStringLiteral("--%1").arg(QLatin1String(flag.name)), *text);
+    for (const TextBox box : kTextBoxesInWindowOrder) {
+        if (const auto& text = texts[box]) {
+            warnIfPartlyRead(QStringLiteral("--%1").arg(fromStd(field(box).key)), *text);
         }
     }
     return runFlags(texts, separator, parser.isSet(QStringLiteral("json")));

@@ -1,11 +1,12 @@
-#include "replay.h"
+#include "cli/replay.h"
 
 #include <QList>
 
-#include "calculator.h"
-#include "console.h"
-#include "memory_form1.h"
-#include "session_view.h"
+#include "cli/console.h"
+#include "cli/session_view.h"
+#include "detection/calculator.h"
+#include "detection/memory_form1.h"
+#include "detection/session.h"
 
 namespace roccalc::cli {
 namespace {
@@ -14,25 +15,13 @@ bool isBlank(const QByteArray& line) {
     return line.trimmed().isEmpty();
 }
 
-// "TextN=" for N in 1..5: the box it names.
+// "TextN=": the box it names.
 std::optional<TextBox> textBoxOf(const QByteArray& line) {
-    if (line.size() < 6 || !line.startsWith("Text") || line[5] != '=') {
+    const qsizetype equals = line.indexOf('=');
+    if (equals <= 0) {
         return std::nullopt;
     }
-    switch (line[4]) {
-        case '1':
-            return TextBox::Text1;
-        case '2':
-            return TextBox::Text2;
-        case '3':
-            return TextBox::Text3;
-        case '4':
-            return TextBox::Text4;
-        case '5':
-            return TextBox::Text5;
-        default:
-            return std::nullopt;
-    }
+    return textBoxNamed(std::string_view(line.constData(), static_cast<std::size_t>(equals)));
 }
 
 }  // namespace
@@ -54,22 +43,15 @@ int runReplay(const QByteArray& script, const QString& name, const QString& sepa
             continue;
         }
         if (const auto box = textBoxOf(line)) {
-            const QByteArray text = line.mid(6);
+            const QByteArray text = line.mid(line.indexOf('=') + 1);
             form.setText(*box,
                          std::string(text.constData(), static_cast<std::size_t>(text.size())));
             continue;
         }
-        const QByteArray command = line.trimmed();
-        if (command == "Command1") {
-            calculator.Command1_Click();
-        } else if (command == "Command2") {
-            calculator.Command2_Click();
-            calculator.Timer1_Timer();
-        } else if (command == "Command3") {
-            calculator.Command3_Click();
-        } else if (command == "Command4") {
-            calculator.Command4_Click();
-            calculator.Timer2_Timer();
+        const QByteArray word = line.trimmed();
+        if (const auto command = commandNamed(
+                std::string_view(word.constData(), static_cast<std::size_t>(word.size())))) {
+            press(calculator, *command);
         } else {
             printDiagnostic(QStringLiteral("%1:%2: not a box text, a command or a comment: \"%3\"")
                                 .arg(name)

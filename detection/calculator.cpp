@@ -1,12 +1,10 @@
-#include "calculator.h"
+#include "detection/calculator.h"
 
 #include <utility>
 
-#include "erf_grid.h"
-#include "index_search.h"
-#include "number_reader.h"
-#include "result_pattern.h"
-#include "signal_to_noise.h"
+#include "detection/signal_to_noise.h"
+#include "text/number_reader.h"
+#include "text/result_pattern.h"
 
 namespace roccalc {
 namespace {
@@ -20,10 +18,7 @@ constexpr double kHighestSetIndex = 40.0;
 }  // namespace
 
 Calculator::Calculator(Form1& form, std::string decimalSeparator, Evaluation evaluation)
-    : form_(form),
-      separator_(std::move(decimalSeparator)),
-      evaluation_(evaluation),
-      erf_(evaluation == Evaluation::Literal ? erfSum : erfSumFast) {}
+    : form_(form), separator_(std::move(decimalSeparator)), kernel_(kernelPaths(evaluation)) {}
 
 std::string Calculator::format(double value, std::string_view pattern) const {
     return formatPattern(value, pattern, separator_);
@@ -51,7 +46,7 @@ void Calculator::s1() {
         } else {
             state_.q = 0.0;
             while (state_.q <= kThresholdLimit) {
-                state_.pfaCalc = falseAlarmPercent(state_.q, erf_);
+                state_.pfaCalc = falseAlarmPercent(state_.q, kernel_.erf);
                 if (state_.pfaCalc < v) {
                     break;
                 }
@@ -83,11 +78,10 @@ void Calculator::s2() {
         if (v < state_.pfaCalc) {
             form_.setText(TextBox::Text2, "");
         } else {
-            if (evaluation_ == Evaluation::Literal) {
-                searchIndexLiteral(v, state_, erfSum);
-            } else {
-                searchIndexFast(v, state_);
-            }
+            const IndexSearchResult found = kernel_.searchIndex(state_.q, v);
+            state_.d = found.d;
+            state_.pdCalc = found.last.percent;
+            state_.lastY = found.last.y;
             form_.setCaption(ResultLabel::Label14, format(state_.pdCalc, kPatternPercent));
             form_.setCaption(ResultLabel::Label16, format(state_.d, kPatternDetectionIndex));
         }
@@ -110,7 +104,10 @@ void Calculator::s3() {
     const double v = readNumber(form_.text(TextBox::Text5));
     if (v >= 0.0 && v <= kHighestSetIndex) {
         state_.dSet = v;
-        state_.pdCalc = detectionPercent(state_.q, state_.dSet, kFineStep, state_, erf_);
+        const DetectionValue value =
+            detectionPercent(state_.q, state_.dSet, kFineStep, kernel_.erf);
+        state_.pdCalc = value.percent;
+        state_.lastY = value.y;
         form_.setCaption(ResultLabel::Label27, format(state_.pdCalc, kPatternPercent));
     }
     form_.setBackColor(FlagButton::Command4, kGreen);

@@ -1,16 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "curve_state.h"
-#include "erf_sum.h"
-#include "form1.h"
+#include "detection/curve_state.h"
+#include "detection/evaluation.h"
+#include "detection/form1.h"
 
 namespace roccalc {
-
-// How the kernel is evaluated: the literal sum (the definition, slow) or the
-// grid lookup that gives the same bits at once.
-enum class Evaluation { Literal, Fast };
 
 // The calculator behind Form1: CurveState and every handler and procedure,
 // named after the control and event they serve. Handlers work only through
@@ -33,19 +30,18 @@ class Calculator {
     // Section 3: S/N in dB; short, runs inside the click.
     void Command3_Click();
 
+    const CurveState& state() const { return state_; }
+    const std::string& decimalSeparator() const { return separator_; }
+
+  private:
     void s1();
     void s2();
     void s3();
-
-    const CurveState& state() const { return state_; }
-
-  private:
     std::string format(double value, std::string_view pattern) const;
 
     Form1& form_;
     std::string separator_;
-    Evaluation evaluation_;
-    ErfSumFunction erf_;
+    KernelPaths kernel_;
     CurveState state_;
 };
 

@@ -1,8 +1,8 @@
-#include "erf_grid.h"
+#include "detection/erf_grid.h"
 
 #include <cmath>
 
-#include "erf_sum.h"
+#include "detection/erf_sum.h"
 
 namespace roccalc {
 namespace {

@@ -1,8 +1,8 @@
-#include "erf_sum.h"
+#include "detection/erf_sum.h"
 
 #include <cmath>
 
-#include "general_power.h"
+#include "detection/general_power.h"
 
 namespace roccalc {
 
@@ -28,13 +28,12 @@ double falseAlarmPercent(double q, ErfSumFunction erf) {
     return (tail * 100.0) / 2.0;
 }
 
-double detectionPercent(double q, double dValue, double step, CurveState& state,
-                        ErfSumFunction erf) {
+DetectionValue detectionPercent(double q, double dValue, double step, ErfSumFunction erf) {
     const double z = q - std::sqrt(dValue);
     const double u = std::fabs(z) / std::sqrt(2.0);
     const double e = erf(u, step, kPiDetection);
-    state.lastY = z < 0.0 ? e + 1.0 : 1.0 - e;
-    return (state.lastY * 100.0) / 2.0;
+    const double y = z < 0.0 ? e + 1.0 : 1.0 - e;
+    return {(y * 100.0) / 2.0, y};
 }
 
 }  // namespace roccalc

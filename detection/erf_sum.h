@@ -1,7 +1,5 @@
 #pragma once
 
-#include "curve_state.h"
-
 namespace roccalc {
 
 // The power base of the kernel: ten significant digits, not the exact e.
@@ -28,10 +26,16 @@ double erfSum(double u, double step, double piValue);
 // p(FA) in percent at threshold q.
 double falseAlarmPercent(double q, ErfSumFunction erf);
 
-// p(D) in percent at threshold q and detection index dValue >= 0, summed
-// with `step`; leaves its 1 +/- E in state.lastY. At q - sqrt(dValue) == 0
-// exactly it counts as above 0, so lastY never carries an earlier value.
-double detectionPercent(double q, double dValue, double step, CurveState& state,
-                        ErfSumFunction erf);
+// One p(D) evaluation: the percent and the 1 +/- E it was made from, which
+// the calculator keeps as lastY.
+struct DetectionValue {
+    double percent;
+    double y;
+};
+
+// p(D) at threshold q and detection index dValue >= 0, summed with `step`.
+// At q - sqrt(dValue) == 0 exactly it counts as above 0, so the value never
+// depends on an earlier evaluation. Pure: any (q, d) may be evaluated.
+DetectionValue detectionPercent(double q, double dValue, double step, ErfSumFunction erf);
 
 }  // namespace roccalc

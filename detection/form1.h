@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "detection/form1_fields.h"
+
 namespace roccalc {
 
 // 0x00BBGGRR, as the buttons' BackColor is read and written.
@@ -11,15 +13,6 @@ using Colour = std::uint32_t;
 inline constexpr Colour kRed = 0x000000FF;
 inline constexpr Colour kGreen = 0x0000FF00;
 inline constexpr Colour kDarkGrey = 0x00404040;
-
-enum class TextBox { Text1, Text2, Text3, Text4, Text5 };
-enum class ResultLabel { Label19, Label11, Label14, Label16, Label27, Label20 };
-// The buttons whose colour is a request flag; Command3 never changes colour.
-enum class FlagButton { Command1, Command2, Command4 };
-
-inline constexpr int kTextBoxCount = 5;
-inline constexpr int kResultLabelCount = 6;
-inline constexpr int kFlagButtonCount = 3;
 
 // The fields of the window that the calculations read and write. The Qt
 // window is one implementation, MemoryForm1 (tests, command line) the other.

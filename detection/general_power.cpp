@@ -1,4 +1,4 @@
-#include "general_power.h"
+#include "detection/general_power.h"
 
 #include <cmath>
 

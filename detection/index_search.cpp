@@ -1,8 +1,8 @@
-#include "index_search.h"
+#include "detection/index_search.h"
 
 #include <vector>
 
-#include "erf_grid.h"
+#include "detection/erf_grid.h"
 
 namespace roccalc {
 namespace {
@@ -25,23 +25,24 @@ const std::vector<double>& indexGrid() {
 
 }  // namespace
 
-void searchIndexLiteral(double v, CurveState& state, ErfSumFunction erf) {
-    state.d = 0.0;
-    while (state.d <= kIndexLimit) {
-        state.pdCalc = detectionPercent(state.q, state.d, kCoarseStep, state, erf);
-        if (state.pdCalc > v) {
-            return;
+IndexSearchResult searchIndexLiteral(double q, double v, ErfSumFunction erf) {
+    double d = 0.0;
+    DetectionValue last{};
+    while (d <= kIndexLimit) {
+        last = detectionPercent(q, d, kCoarseStep, erf);
+        if (last.percent > v) {
+            break;
         }
-        state.d = kIndexStep + state.d;
+        d = kIndexStep + d;
     }
+    return {d, last};
 }
 
-void searchIndexFast(double v, CurveState& state) {
+IndexSearchResult searchIndexFast(double q, double v) {
     const std::vector<double>& grid = indexGrid();
     const std::size_t pastLimit = grid.size() - 1;
-    CurveState probe = state;
     auto exceeds = [&](std::size_t k) {
-        return detectionPercent(state.q, grid[k], kCoarseStep, probe, erfSumFast) > v;
+        return detectionPercent(q, grid[k], kCoarseStep, erfSumFast).percent > v;
     };
     // Invariant: no point below `low` exceeds v; the point at `high` does
     // (or high is past the limit).
@@ -55,11 +56,10 @@ void searchIndexFast(double v, CurveState& state) {
             low = mid + 1;
         }
     }
-    // The loop's last evaluation sets pdCalc and lastY: at the stop point, or
-    // at the last point within the limit when the search runs out.
+    // The loop's last evaluation: at the stop point, or at the last point
+    // within the limit when the search runs out.
     const std::size_t lastEvaluated = high < pastLimit ? high : pastLimit - 1;
-    state.pdCalc = detectionPercent(state.q, grid[lastEvaluated], kCoarseStep, state, erfSumFast);
-    state.d = grid[high];
+    return {grid[high], detectionPercent(q, grid[lastEvaluated], kCoarseStep, erfSumFast)};
 }
 
 }  // namespace roccalc

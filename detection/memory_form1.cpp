@@ -1,14 +1,6 @@
-#include "memory_form1.h"
+#include "detection/memory_form1.h"
 
 namespace roccalc {
-namespace {
-
-template <typename Enum>
-std::size_t slot(Enum e) {
-    return static_cast<std::size_t>(e);
-}
-
-}  // namespace
 
 MemoryForm1::MemoryForm1() {
     colours_.fill(kGreen);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "form1.h"
+#include "detection/form1.h"
 
 namespace roccalc {
 

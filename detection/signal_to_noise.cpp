@@ -1,4 +1,4 @@
-#include "signal_to_noise.h"
+#include "detection/signal_to_noise.h"
 
 #include <cmath>
 

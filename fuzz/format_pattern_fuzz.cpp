@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "result_pattern.h"
+#include "text/result_pattern.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "number_reader.h"
+#include "text/number_reader.h"
 
 namespace {
 

@@ -12,11 +12,8 @@ if ! locale -a 2>/dev/null | grep -qi '^it_IT.utf8$'; then
     localedef -i it_IT -f UTF-8 it_IT.UTF-8 || echo "fuzz.sh: no it_IT locale; the reading runs under C"
 fi
 
-flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -g"
-CC=clang CXX=clang++ cmake -S . -B fuzz-build -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS="$flags" -DROCCALC_BUILD_FUZZ=ON -DROCCALC_BUILD_TESTS=OFF \
-    -DROCCALC_BUILD_BENCH=OFF -DROCCALC_BUILD_WINDOW=OFF -DROCCALC_BUILD_CLI=OFF
-cmake --build fuzz-build -j"$(nproc)"
+cmake --preset fuzz
+cmake --build --preset fuzz -j"$(nproc)"
 
 for target in read_number format_pattern; do
     work=$(mktemp -d)

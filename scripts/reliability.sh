@@ -10,21 +10,16 @@ bash scripts/install-deps.sh "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" valgri
 jobs=$(nproc)
 
 echo "== Sanitizer build in build-asan/"
-sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="$sanitize" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DROCCALC_BUILD_TESTS=ON -DROCCALC_BUILD_BENCH=OFF
-cmake --build build-asan -j"$jobs"
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan -j"$jobs" --output-on-failure
+cmake --preset asan
+cmake --build --preset asan -j"$jobs"
+ctest --preset asan -j"$jobs"
 
 echo "== Fuzzing"
 bash scripts/fuzz.sh "${1:-30}"
 
 echo "== valgrind memcheck"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DROCCALC_BUILD_TESTS=ON -DROCCALC_BUILD_BENCH=ON
-cmake --build build -j"$jobs" --target roccalc-cli window_smoke
+cmake --preset release
+cmake --build --preset release -j"$jobs" --target roccalc-cli window_smoke
 memcheck=(valgrind --leak-check=full --errors-for-leak-kinds=definite --error-exitcode=1
           --suppressions=scripts/valgrind-qt.supp)
 "${memcheck[@]}" build/cli/roccalc-cli --replay tests/cli/cases/typical.replay > /dev/null

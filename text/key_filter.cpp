@@ -1,4 +1,4 @@
-#include "key_filter.h"
+#include "text/key_filter.h"
 
 #include <string_view>
 

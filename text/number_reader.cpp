@@ -1,4 +1,4 @@
-#include "number_reader.h"
+#include "text/number_reader.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "result_pattern.h"
+#include "text/result_pattern.h"
 
 #include <algorithm>
 #include <array>

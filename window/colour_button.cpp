@@ -1,6 +1,8 @@
-#include "colour_button.h"
+#include "window/colour_button.h"
 
 #include <QPainter>
+
+#include "window/colours.h"
 
 namespace roccalc::window {
 namespace {
@@ -46,8 +48,8 @@ ColourButton::ColourButton(const QString& caption, QWidget* parent) : QPushButto
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void ColourButton::setBackground(const QColor& colour) {
-    background_ = colour;
+void ColourButton::setBackColor(Colour colour) {
+    backColor_ = colour;
     update();
 }
 
@@ -62,7 +64,7 @@ QSize ColourButton::sizeHint() const {
 void ColourButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect outer = rect();
-    painter.fillRect(outer, background_);
+    painter.fillRect(outer, toQColor(backColor_));
 
     // A raised edge, sunken while pressed.
     const bool sunken = isDown();

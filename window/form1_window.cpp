@@ -1,25 +1,25 @@
-#include "form1_window.h"
+#include "window/form1_window.h"
 
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
 
-#include "colour_button.h"
-#include "form_layout.h"
-#include "keystroke_filter.h"
-#include "outline_shape.h"
-#include "submarine_picture.h"
-#include "twips.h"
+#include "window/colour_button.h"
+#include "window/colours.h"
+#include "window/form_layout.h"
+#include "window/keystroke_filter.h"
+#include "window/outline_shape.h"
+#include "window/submarine_picture.h"
+#include "window/twips.h"
 
 namespace roccalc::window {
 namespace {
 
 constexpr int kTickMilliseconds = 1000;
 
-template <typename Enum>
-std::size_t slot(Enum e) {
-    return static_cast<std::size_t>(e);
+QString fromStd(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // The window's font; where "MS Sans Serif" is missing (as on Debian), the
@@ -44,7 +44,6 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     : QWidget(parent), calculator_(*this, decimalSeparatorOf(locale).toStdString()) {
     setWindowTitle(QStringLiteral("Form1"));
     const qreal dpi = logicalDpiX();
-    flagColours_.fill(kGreen);
     createShapes(dpi);
     createLabels(dpi);
     createInputs(dpi);
@@ -54,7 +53,7 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     setTabOrder();
     const QRect client = toPixels(kRestoredClientArea, dpi);
     resize(client.size());
-    flagButtons_[slot(FlagButton::Command1)]->setFocus();
+    button(Command::Command1)->setFocus();
 }
 
 void Form1Window::createShapes(qreal dpi) {
@@ -66,28 +65,37 @@ void Form1Window::createShapes(qreal dpi) {
 }
 
 void Form1Window::createLabels(qreal dpi) {
-    for (const LabelSpec& entry : labelSpecs()) {
-        auto* label = new QLabel(QString::fromUtf8(entry.text), this);
-        label->setObjectName(QString::fromUtf8(entry.name));
+    auto addLabel = [&](const QString& name, const QString& text, const QRect& place, double points,
+                        bool bold) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(name);
         label->setTextFormat(Qt::PlainText);  // keeps runs of blanks
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(windowFont(entry.points, entry.bold));
+        label->setFont(windowFont(points, bold));
+        label->setGeometry(place);
+        return label;
+    };
+    for (const LabelSpec& entry : labelSpecs()) {
+        const QRect place = toPixels(entry.place, dpi);
+        QLabel* label = addLabel(QString::fromUtf8(entry.name), QString::fromUtf8(entry.text),
+                                 place, entry.points, entry.bold);
         if (entry.textColour) {
             QPalette palette = label->palette();
             palette.setColor(QPalette::WindowText, toQColor(*entry.textColour));
             label->setPalette(palette);
         }
-        const QRect place = toPixels(entry.place, dpi);
-        label->setGeometry(place);
-        if (entry.result) {
-            results_[slot(*entry.result)] = label;
-            resultPlaces_[slot(*entry.result)] = place;
-            resultAutoSize_[slot(*entry.result)] = entry.autoSize;
-        } else if (entry.autoSize) {
+        if (entry.autoSize) {
             label->adjustSize();
         } else if (label->sizeHint().width() > place.width()) {
             label->resize(label->sizeHint().width(), place.height());  // never cut a text off
         }
+    }
+    for (const ResultLabelSpec& entry : resultLabelSpecs()) {
+        const QRect place = toPixels(entry.place, dpi);
+        results_[slot(entry.label)] =
+            addLabel(fromStd(field(entry.label).name), QString(), place, kResultPoints, true);
+        resultPlaces_[slot(entry.label)] = place;
+        resultAutoSize_[slot(entry.label)] = entry.autoSize;
     }
 }
 
@@ -95,7 +103,7 @@ void Form1Window::createInputs(qreal dpi) {
     auto* filter = new KeystrokeFilter(this);
     for (const TextBoxSpec& entry : textBoxSpecs()) {
         auto* box = new QLineEdit(this);
-        box->setObjectName(QString::fromUtf8(entry.name));
+        box->setObjectName(fromStd(field(entry.box).name));
         box->setFont(windowFont(kTextBoxPoints, true));
         box->setGeometry(toPixels(entry.place, dpi));
         box->setAccessibleName(QString::fromUtf8(entry.hint).simplified());
@@ -108,24 +116,21 @@ void Form1Window::createInputs(qreal dpi) {
 
 void Form1Window::createButtons(qreal dpi) {
     for (const ButtonSpec& entry : buttonSpecs()) {
-        auto* button = new ColourButton(QString::fromUtf8(entry.caption), this);
-        button->setObjectName(QString::fromUtf8(entry.name));
-        button->setFont(windowFont(kButtonPoints, true));
-        button->setGeometry(toPixels(entry.place, dpi));
-        button->setBackground(toQColor(kGreen));
-        if (entry.flag) {
-            flagButtons_[slot(*entry.flag)] = button;
-        } else {
-            command3_ = button;
-        }
+        auto* widget = new ColourButton(QString::fromUtf8(entry.caption), this);
+        widget->setObjectName(fromStd(field(entry.command).name));
+        widget->setFont(windowFont(kButtonPoints, true));
+        widget->setGeometry(toPixels(entry.place, dpi));
+        widget->setBackColor(kGreen);
+        buttons_[slot(entry.command)] = widget;
     }
-    auto* command1 = flagButtons_[slot(FlagButton::Command1)];
-    auto* command2 = flagButtons_[slot(FlagButton::Command2)];
-    auto* command4 = flagButtons_[slot(FlagButton::Command4)];
-    connect(command1, &QPushButton::clicked, this, [this] { calculator_.Command1_Click(); });
-    connect(command2, &QPushButton::clicked, this, [this] { calculator_.Command2_Click(); });
-    connect(command4, &QPushButton::clicked, this, [this] { calculator_.Command4_Click(); });
-    connect(command3_, &QPushButton::clicked, this, [this] { calculator_.Command3_Click(); });
+    connect(button(Command::Command1), &QPushButton::clicked, this,
+            [this] { calculator_.Command1_Click(); });
+    connect(button(Command::Command2), &QPushButton::clicked, this,
+            [this] { calculator_.Command2_Click(); });
+    connect(button(Command::Command4), &QPushButton::clicked, this,
+            [this] { calculator_.Command4_Click(); });
+    connect(button(Command::Command3), &QPushButton::clicked, this,
+            [this] { calculator_.Command3_Click(); });
 }
 
 void Form1Window::createPicture(qreal dpi) {
@@ -149,16 +154,11 @@ void Form1Window::createTimers() {
 
 void Form1Window::setTabOrder() {
     const std::array<QWidget*, 10> order{
-        flagButtons_[slot(FlagButton::Command1)],
-        flagButtons_[slot(FlagButton::Command2)],
-        command3_,
-        texts_[slot(TextBox::Text4)],
-        texts_[slot(TextBox::Text3)],
-        texts_[slot(TextBox::Text2)],
-        texts_[slot(TextBox::Text1)],
-        picture_,
-        texts_[slot(TextBox::Text5)],
-        flagButtons_[slot(FlagButton::Command4)],
+        button(Command::Command1),    button(Command::Command2),
+        button(Command::Command3),    texts_[slot(TextBox::Text4)],
+        texts_[slot(TextBox::Text3)], texts_[slot(TextBox::Text2)],
+        texts_[slot(TextBox::Text1)], picture_,
+        texts_[slot(TextBox::Text5)], button(Command::Command4),
     };
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
@@ -195,13 +195,13 @@ void Form1Window::fitResultLabel(ResultLabel label) {
     }
 }
 
-Colour Form1Window::backColor(FlagButton button) const {
-    return flagColours_[slot(button)];
+// The button keeps the colour: one place, read back exactly.
+Colour Form1Window::backColor(FlagButton flag) const {
+    return button(field(flag).command)->backColor();
 }
 
-void Form1Window::setBackColor(FlagButton button, Colour colour) {
-    flagColours_[slot(button)] = colour;
-    flagButtons_[slot(button)]->setBackground(toQColor(colour));
+void Form1Window::setBackColor(FlagButton flag, Colour colour) {
+    button(field(flag).command)->setBackColor(colour);
 }
 
 }  // namespace roccalc::window

@@ -4,8 +4,8 @@
 #include <QWidget>
 #include <array>
 
-#include "calculator.h"
-#include "form1.h"
+#include "detection/calculator.h"
+#include "detection/form1.h"
 
 class QLabel;
 class QLineEdit;
@@ -20,6 +20,8 @@ class SubmarinePicture;
 // controls, forwards clicks and timer ticks to the Calculator, filters the
 // keystrokes of four boxes and shows the captions; it computes nothing.
 class Form1Window : public QWidget, public Form1 {
+    Q_OBJECT
+
   public:
     explicit Form1Window(const QLocale& locale = QLocale::system(), QWidget* parent = nullptr);
 
@@ -45,15 +47,15 @@ class Form1Window : public QWidget, public Form1 {
     void createTimers();
     void setTabOrder();
     void fitResultLabel(ResultLabel label);
+    ColourButton* button(Command command) const { return buttons_[slot(command)]; }
 
     Calculator calculator_;
     std::array<QLineEdit*, kTextBoxCount> texts_{};
     std::array<QLabel*, kResultLabelCount> results_{};
     std::array<QRect, kResultLabelCount> resultPlaces_{};
     std::array<bool, kResultLabelCount> resultAutoSize_{};
-    std::array<ColourButton*, kFlagButtonCount> flagButtons_{};
-    std::array<Colour, kFlagButtonCount> flagColours_{};
-    ColourButton* command3_ = nullptr;
+
+    std::array<ColourButton*, kCommandFields.size()> buttons_{};
     SubmarinePicture* picture_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;

@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "form1.h"
+#include "detection/form1.h"
 
 namespace roccalc::window {
 
@@ -15,19 +15,25 @@ struct Twips {
     int height;
 };
 
+// A label that only decorates: its text never changes.
 struct LabelSpec {
     const char* name;
     const char* text;
     Twips place;
     double points;
-    bool bold;
-    std::optional<Colour> textColour;
+    bool bold = true;
+    std::optional<Colour> textColour = std::nullopt;  // the toolkit's default when unset
+    bool autoSize = false;                            // takes the size of its text
+};
+
+// A result label, 9.75 points bold; its name comes from the field table.
+struct ResultLabelSpec {
+    ResultLabel label;
+    Twips place;
     bool autoSize;
-    std::optional<ResultLabel> result;  // set for the six result labels
 };
 
 struct TextBoxSpec {
-    const char* name;
     TextBox box;
     Twips place;
     const char* hint;  // the label that names the box, its accessible name
@@ -35,10 +41,9 @@ struct TextBoxSpec {
 };
 
 struct ButtonSpec {
-    const char* name;
+    Command command;
     const char* caption;
     Twips place;
-    std::optional<FlagButton> flag;  // Command3 is no request flag
 };
 
 struct ShapeSpec {
@@ -47,12 +52,14 @@ struct ShapeSpec {
     bool rounded;  // the section frames: rounded, 3 wide, dark grey
 };
 
+inline constexpr double kResultPoints = 9.75;
 inline constexpr double kButtonPoints = 8.25;
 inline constexpr double kTextBoxPoints = 9.75;
 inline constexpr Twips kPicturePlace{12960, 8880, 2175, 1215};
 inline constexpr Twips kRestoredClientArea{0, 0, 4680, 3195};
 
 std::span<const LabelSpec> labelSpecs();
+std::span<const ResultLabelSpec> resultLabelSpecs();
 std::span<const TextBoxSpec> textBoxSpecs();
 std::span<const ButtonSpec> buttonSpecs();
 std::span<const ShapeSpec> shapeSpecs();

@@ -1,8 +1,8 @@
-#include "keystroke_filter.h"
+#include "window/keystroke_filter.h"
 
 #include <QKeyEvent>
 
-#include "key_filter.h"
+#include "text/key_filter.h"
 
 namespace roccalc::window {
 

@@ -8,6 +8,8 @@ namespace roccalc::window {
 // before the box sees it. Keys that type no character (arrows, Home, End,
 // Delete) and the focus keys pass untouched; pasted text is not filtered.
 class KeystrokeFilter : public QObject {
+    Q_OBJECT
+
   public:
     using QObject::QObject;
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "form1_window.h"
+#include "window/form1_window.h"
 
 int main(int argc, char* argv[]) {
     const bool platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;

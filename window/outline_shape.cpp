@@ -1,8 +1,8 @@
-#include "outline_shape.h"
+#include "window/outline_shape.h"
 
 #include <QPainter>
 
-#include "twips.h"
+#include "window/colours.h"
 
 namespace roccalc::window {
 namespace {

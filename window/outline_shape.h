@@ -8,6 +8,8 @@ namespace roccalc::window {
 // section frames, of a rounded rectangle 3 pixels wide. Never filled; takes
 // no input.
 class OutlineShape : public QWidget {
+    Q_OBJECT
+
   public:
     OutlineShape(bool rounded, QWidget* parent);
 

@@ -1,4 +1,4 @@
-#include "submarine_picture.h"
+#include "window/submarine_picture.h"
 
 #include <QPainter>
 #include <QPainterPath>

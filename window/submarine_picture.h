@@ -8,6 +8,8 @@ namespace roccalc::window {
 // The picture box of the lower right: a bitmap of a submarine, blue lines on
 // light cyan, inside a single-line border. It takes focus in the tab order.
 class SubmarinePicture : public QWidget {
+    Q_OBJECT
+
   public:
     explicit SubmarinePicture(QWidget* parent);
 

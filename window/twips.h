@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QColor>
 #include <QRect>
 #include <QtMath>
 
-#include "form1.h"
-#include "form_layout.h"
+#include "window/form_layout.h"
 
 namespace roccalc::window {
 
@@ -20,12 +18,6 @@ inline int twipsToPixels(int twips, qreal logicalDpi) {
 inline QRect toPixels(const Twips& place, qreal logicalDpi) {
     return {twipsToPixels(place.left, logicalDpi), twipsToPixels(place.top, logicalDpi),
             twipsToPixels(place.width, logicalDpi), twipsToPixels(place.height, logicalDpi)};
-}
-
-// Colours are kept as 0x00BBGGRR, the layout the calculator reads back.
-inline QColor toQColor(Colour colour) {
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
 }
 
 }  // namespace roccalc::window

@@ -6,8 +6,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "colour_button.h"
-#include "form1_window.h"
+#include "tests/window/window_test_main.h"
+#include "window/colour_button.h"
+#include "window/form1_window.h"
 
 using roccalc::kGreen;
 using roccalc::kRed;
@@ -283,5 +284,5 @@ void Form1WindowTest::accessibleNames() {
     QCOMPARE(child<ColourButton>(window, "Command1")->text(), QStringLiteral("calcolo var. ( q )"));
 }
 
-QTEST_MAIN(Form1WindowTest)
+ROCCALC_WINDOW_TEST_MAIN(Form1WindowTest)
 #include "form1_window_test.moc"

@@ -11,12 +11,16 @@
 #include <cmath>
 #include <random>
 
-#include "colour_button.h"
-#include "form1_window.h"
+#include "tests/window/window_test_main.h"
+#include "window/colour_button.h"
+#include "window/form1_window.h"
 
 using roccalc::CurveState;
 using roccalc::FlagButton;
+using roccalc::kCommandFields;
 using roccalc::kGreen;
+using roccalc::kTextBoxFields;
+using roccalc::ResultLabel;
 using roccalc::window::ColourButton;
 using roccalc::window::Form1Window;
 
@@ -37,17 +41,18 @@ int eventsFromEnvironment() {
 }
 
 // The shape of each pattern with '.' as the separator; empty is allowed.
-const std::pair<const char*, QRegularExpression> kCaptionShapes[] = {
-    {"Label19", QRegularExpression(R"(^$|^-?([1-9]\d*)?\.(\d{0,3}[1-9])?$)")},
-    {"Label11", QRegularExpression(R"(^$|^-?([1-9]\d*)?\.(\d{0,3}[1-9])?$)")},
-    {"Label14", QRegularExpression(R"(^$|^-?   ([1-9]\d*)?\.(\d?[1-9])?$)")},
-    {"Label27", QRegularExpression(R"(^$|^-?   ([1-9]\d*)?\.(\d?[1-9])?$)")},
-    {"Label16", QRegularExpression(R"(^$|^-?([1-9]\d*)?\.(\d{0,4}[1-9])?$)")},
-    {"Label20", QRegularExpression(R"(^$|^-?([1-9]\d*)?\.([1-9])?$)")},
+const std::pair<ResultLabel, QRegularExpression> kCaptionShapes[] = {
+    {ResultLabel::Label19, QRegularExpression(R"(^$|^-?([1-9]\d*)?\.(\d{0,3}[1-9])?$)")},
+    {ResultLabel::Label11, QRegularExpression(R"(^$|^-?([1-9]\d*)?\.(\d{0,3}[1-9])?$)")},
+    {ResultLabel::Label14, QRegularExpression(R"(^$|^-?   ([1-9]\d*)?\.(\d?[1-9])?$)")},
+    {ResultLabel::Label27, QRegularExpression(R"(^$|^-?   ([1-9]\d*)?\.(\d?[1-9])?$)")},
+    {ResultLabel::Label16, QRegularExpression(R"(^$|^-?([1-9]\d*)?\.(\d{0,4}[1-9])?$)")},
+    {ResultLabel::Label20, QRegularExpression(R"(^$|^-?([1-9]\d*)?\.([1-9])?$)")},
 };
 
-const char* const kBoxes[] = {"Text1", "Text2", "Text3", "Text4", "Text5"};
-const char* const kButtons[] = {"Command1", "Command2", "Command3", "Command4"};
+QString nameOf(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 const QString kTypedAlphabet = QStringLiteral("0123456789.-+eEdD,x &H\u0661");
 const QString kPastedAlphabet = QStringLiteral("0123456789.-+eEdD, \t\n&HOx\u0661\u00e9");
@@ -92,11 +97,12 @@ void MonkeyTest::randomSessionKeepsTheWindowSound() {
         const int kind = pick(20);
         QString what;
         if (kind < 5) {
-            const char* name = kButtons[pick(4)];
-            what = QStringLiteral("click %1").arg(QLatin1String(name));
+            const QString name = nameOf(kCommandFields[pick(kCommandFields.size())].name);
+            what = QStringLiteral("click %1").arg(name);
             QTest::mouseClick(window.findChild<ColourButton*>(name), Qt::LeftButton);
         } else if (kind < 13) {
-            auto* box = window.findChild<QLineEdit*>(kBoxes[pick(5)]);
+            auto* box = window.findChild<QLineEdit*>(
+                nameOf(kTextBoxFields[pick(kTextBoxFields.size())].name));
             box->setFocus();
             const int key = pick(10);
             if (key < 7) {
@@ -114,7 +120,8 @@ void MonkeyTest::randomSessionKeepsTheWindowSound() {
                 QTest::keyClick(box, letter, Qt::ControlModifier);
             }
         } else if (kind < 16) {
-            auto* box = window.findChild<QLineEdit*>(kBoxes[pick(5)]);
+            auto* box = window.findChild<QLineEdit*>(
+                nameOf(kTextBoxFields[pick(kTextBoxFields.size())].name));
             const QString text = randomText(kPastedAlphabet);
             what =
                 QStringLiteral("paste %1 characters in %2").arg(text.size()).arg(box->objectName());
@@ -135,7 +142,8 @@ void MonkeyTest::randomSessionKeepsTheWindowSound() {
 
         const QString where =
             QStringLiteral("event %1 (%2), seed %3").arg(event).arg(what).arg(seed);
-        for (const auto& [name, shape] : kCaptionShapes) {
+        for (const auto& [label, shape] : kCaptionShapes) {
+            const QString name = nameOf(roccalc::field(label).name);
             const QString caption = window.findChild<QLabel*>(name)->text();
             QVERIFY2(shape.match(caption).hasMatch(),
                      qPrintable(QStringLiteral("%1: %2 shows \"%3\"").arg(where, name, caption)));
@@ -145,10 +153,10 @@ void MonkeyTest::randomSessionKeepsTheWindowSound() {
                      within(s.pdCalc, 0, 101) && within(s.dSet, 0, 40) && within(s.lastY, 0, 2.02),
                  qPrintable(where));
         QVERIFY2(window.backColor(FlagButton::Command1) == kGreen, qPrintable(where));
-        QVERIFY2(window.findChild<ColourButton*>("Command3")->background() == QColor(0, 255, 0),
+        QVERIFY2(window.findChild<ColourButton*>("Command3")->backColor() == kGreen,
                  qPrintable(where));
     }
 }
 
-QTEST_MAIN(MonkeyTest)
+ROCCALC_WINDOW_TEST_MAIN(MonkeyTest)
 #include "monkey_test.moc"

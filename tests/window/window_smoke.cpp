@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "form1_window.h"
+#include "window/form1_window.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "number_reader.h"
+#include "text/number_reader.h"
 
 namespace roccalc {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "key_filter.h"
+#include "text/key_filter.h"
 
 namespace roccalc {
 namespace {

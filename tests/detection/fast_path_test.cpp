@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "calculator.h"
-#include "erf_grid.h"
-#include "erf_sum.h"
-#include "index_search.h"
-#include "memory_form1.h"
+#include "detection/calculator.h"
+#include "detection/erf_grid.h"
+#include "detection/erf_sum.h"
+#include "detection/index_search.h"
+#include "detection/memory_form1.h"
+#include "detection/session.h"
 
 namespace roccalc {
 namespace {
@@ -93,20 +94,15 @@ struct Session {
 };
 
 void play(const Session& session, Form1& form, Calculator& calculator) {
-    if (!session.pfa.empty()) {
-        form.setText(TextBox::Text1, session.pfa);
-        calculator.Command1_Click();
+    SessionTexts texts;
+    for (auto [box, text] : {std::pair{TextBox::Text1, &session.pfa},
+                             {TextBox::Text2, &session.pd},
+                             {TextBox::Text5, &session.dSet}}) {
+        if (!text->empty()) {
+            texts[box] = *text;
+        }
     }
-    if (!session.pd.empty()) {
-        form.setText(TextBox::Text2, session.pd);
-        calculator.Command2_Click();
-        calculator.Timer1_Timer();
-    }
-    if (!session.dSet.empty()) {
-        form.setText(TextBox::Text5, session.dSet);
-        calculator.Command4_Click();
-        calculator.Timer2_Timer();
-    }
+    runSession(texts, form, calculator);
 }
 
 class FastSearchTest : public testing::TestWithParam<Session> {};
@@ -149,12 +145,10 @@ INSTANTIATE_TEST_SUITE_P(
 // the whole grid for thresholds across section 1's range.
 TEST(IndexSearchTest, DetectionPercentNeverFallsAlongTheGrid) {
     for (double q : {0.0, 0.02, 0.5, 1.29, 2.33, 3.0099999999999945}) {
-        CurveState state;
-        state.q = q;
         double previous = -1.0;
         double d = 0.0;
         for (int k = 0; d <= kIndexLimit; ++k, d = kIndexStep + d) {
-            const double pd = detectionPercent(q, d, kCoarseStep, state, erfSumFast);
+            const double pd = detectionPercent(q, d, kCoarseStep, erfSumFast).percent;
             ASSERT_GE(pd, previous) << "q " << q << ", point " << k;
             previous = pd;
         }
@@ -168,18 +162,17 @@ TEST(IndexSearchTest, BisectionStopsWhereTheLoopStops) {
     std::uniform_int_distribution<int> thresholdStep(0, 301);
     std::uniform_real_distribution<double> percent(0.0, 100.5);
     for (int i = 0; i < 40; ++i) {
-        CurveState start;
+        double q = 0.0;
         for (int k = thresholdStep(random); k > 0; --k) {
-            start.q = 0.01 + start.q;
+            q = 0.01 + q;
         }
         const double v = i % 8 == 0 ? 99.9 : percent(random);
-        CurveState loop = start;
-        CurveState bisection = start;
-        searchIndexLiteral(v, loop, erfSumFast);
-        searchIndexFast(v, bisection);
-        EXPECT_EQ(bits(loop.d), bits(bisection.d)) << "q " << start.q << ", v " << v;
-        EXPECT_EQ(bits(loop.pdCalc), bits(bisection.pdCalc)) << "q " << start.q << ", v " << v;
-        EXPECT_EQ(bits(loop.lastY), bits(bisection.lastY)) << "q " << start.q << ", v " << v;
+        const IndexSearchResult loop = searchIndexLiteral(q, v, erfSumFast);
+        const IndexSearchResult bisection = searchIndexFast(q, v);
+        EXPECT_EQ(bits(loop.d), bits(bisection.d)) << "q " << q << ", v " << v;
+        EXPECT_EQ(bits(loop.last.percent), bits(bisection.last.percent))
+            << "q " << q << ", v " << v;
+        EXPECT_EQ(bits(loop.last.y), bits(bisection.last.y)) << "q " << q << ", v " << v;
     }
 }
 

@@ -4,9 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "curve_state.h"
-#include "erf_sum.h"
-#include "general_power.h"
+#include "detection/erf_sum.h"
+#include "detection/general_power.h"
 
 namespace roccalc {
 namespace {
@@ -58,32 +57,30 @@ TEST(ErfSumTest, FalseAlarmLiesBelowTheExactNormalTail) {
 }
 
 TEST(DetectionPercentTest, AtZeroIndexMatchesFalseAlarmExceptForPi) {
-    CurveState state;
     for (double q : {0.5, 1.29, 2.33}) {
-        EXPECT_NEAR(detectionPercent(q, 0.0, kFineStep, state, erfSum),
+        EXPECT_NEAR(detectionPercent(q, 0.0, kFineStep, erfSum).percent,
                     falseAlarmPercent(q, erfSum), 5e-4)
             << "q " << q;
     }
 }
 
-TEST(DetectionPercentTest, SignRuleAndLastY) {
-    CurveState state;
-    const double below = detectionPercent(2.0, 1.0, kCoarseStep, state, erfSum);
-    EXPECT_LT(below, 50.0);
-    EXPECT_EQ(state.lastY, below * 2.0 / 100.0);
-    EXPECT_GT(detectionPercent(1.0, 4.0, kCoarseStep, state, erfSum), 50.0);
-    EXPECT_GT(state.lastY, 1.0);
+TEST(DetectionPercentTest, SignRuleAndY) {
+    const DetectionValue below = detectionPercent(2.0, 1.0, kCoarseStep, erfSum);
+    EXPECT_LT(below.percent, 50.0);
+    EXPECT_EQ(below.y, below.percent * 2.0 / 100.0);
+    const DetectionValue above = detectionPercent(1.0, 4.0, kCoarseStep, erfSum);
+    EXPECT_GT(above.percent, 50.0);
+    EXPECT_GT(above.y, 1.0);
 
-    // z exactly 0 counts as above 0, whatever lastY held before.
-    state.lastY = 1.75;
+    // z exactly 0 counts as above 0: no earlier evaluation shows through.
     const double e0 = erfSum(0.0, kCoarseStep, kPiDetection);
-    EXPECT_EQ(detectionPercent(2.0, 4.0, kCoarseStep, state, erfSum), ((1.0 - e0) * 100.0) / 2.0);
-    EXPECT_EQ(state.lastY, 1.0 - e0);
+    const DetectionValue atZero = detectionPercent(2.0, 4.0, kCoarseStep, erfSum);
+    EXPECT_EQ(atZero.percent, ((1.0 - e0) * 100.0) / 2.0);
+    EXPECT_EQ(atZero.y, 1.0 - e0);
 }
 
 TEST(DetectionPercentTest, CoarseSumPassesHundredForLargeIndex) {
-    CurveState state;
-    const double pd = detectionPercent(0.02, 30.0, kCoarseStep, state, erfSum);
+    const double pd = detectionPercent(0.02, 30.0, kCoarseStep, erfSum).percent;
     EXPECT_GT(pd, 100.0);
     EXPECT_LT(pd, 100.04);
 }

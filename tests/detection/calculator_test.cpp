@@ -7,10 +7,11 @@
 #include <ostream>
 #include <string>
 
-#include "calculator.h"
-#include "memory_form1.h"
-#include "result_pattern.h"
-#include "signal_to_noise.h"
+#include "detection/calculator.h"
+#include "detection/memory_form1.h"
+#include "detection/session.h"
+#include "detection/signal_to_noise.h"
+#include "text/result_pattern.h"
 
 namespace roccalc {
 namespace {
@@ -22,22 +23,20 @@ class CalculatorTest : public testing::Test {
 
     void runSection1(const std::string& pfa) {
         form.setText(TextBox::Text1, pfa);
-        calculator.Command1_Click();
+        press(calculator, Command::Command1);
     }
     void runSearch(const std::string& pd) {
         form.setText(TextBox::Text2, pd);
-        calculator.Command2_Click();
-        calculator.Timer1_Timer();
+        press(calculator, Command::Command2);
     }
     void runSecondBox(const std::string& d) {
         form.setText(TextBox::Text5, d);
-        calculator.Command4_Click();
-        calculator.Timer2_Timer();
+        press(calculator, Command::Command4);
     }
     void runSection3(const std::string& bandwidth, const std::string& rc) {
         form.setText(TextBox::Text3, bandwidth);
         form.setText(TextBox::Text4, rc);
-        calculator.Command3_Click();
+        press(calculator, Command::Command3);
     }
 
     MemoryForm1 form;

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "result_pattern.h"
+#include "text/result_pattern.h"
 
 namespace roccalc {
 namespace {
