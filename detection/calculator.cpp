@@ -9,9 +9,7 @@
 namespace roccalc {
 namespace {
 
-// Grids and bounds of the searches.
-constexpr double kThresholdStep = 0.01;
-constexpr double kThresholdLimit = 3.0;
+// Bounds of the inputs.
 constexpr double kHighestFalseAlarm = 49.5;  // the hint says 49 %, the test is 49.5
 constexpr double kHighestSetIndex = 40.0;
 
@@ -40,19 +38,17 @@ void Calculator::Command1_Click() {
 
 void Calculator::s1() {
     const double v = readNumber(form_.text(TextBox::Text1));
-    if (v != 0.0) {
-        if (v > kHighestFalseAlarm) {
-            form_.setText(TextBox::Text1, "");
-        } else {
-            state_.q = 0.0;
-            while (state_.q <= kThresholdLimit) {
-                state_.pfaCalc = falseAlarmPercent(state_.q, kernel_.erf);
-                if (state_.pfaCalc < v) {
-                    break;
-                }
-                state_.q = kThresholdStep + state_.q;
-            }
-        }
+    Outcome& outcome = outcomes_[slot(Calculation::Section1)];
+    if (v == 0.0) {
+        outcome = Outcome::ReadsAsZero;
+    } else if (v > kHighestFalseAlarm) {
+        form_.setText(TextBox::Text1, "");
+        outcome = Outcome::AboveLimit;
+    } else {
+        const ThresholdSearchResult found = kernel_.searchThreshold(v);
+        state_.q = found.q;
+        state_.pfaCalc = found.pfaCalc;
+        outcome = state_.q > kThresholdLimit ? Outcome::RanOut : Outcome::Shown;
     }
     // Shown on every path: a refused input redisplays the stored values.
     form_.setCaption(ResultLabel::Label19, format(state_.pfaCalc, kPatternFourDecimals));
@@ -74,17 +70,20 @@ void Calculator::Timer1_Timer() {
 
 void Calculator::s2() {
     const double v = readNumber(form_.text(TextBox::Text2));
-    if (v >= 0.0) {
-        if (v < state_.pfaCalc) {
-            form_.setText(TextBox::Text2, "");
-        } else {
-            const IndexSearchResult found = kernel_.searchIndex(state_.q, v);
-            state_.d = found.d;
-            state_.pdCalc = found.last.percent;
-            state_.lastY = found.last.y;
-            form_.setCaption(ResultLabel::Label14, format(state_.pdCalc, kPatternPercent));
-            form_.setCaption(ResultLabel::Label16, format(state_.d, kPatternDetectionIndex));
-        }
+    Outcome& outcome = outcomes_[slot(Calculation::IndexSearch)];
+    if (!(v >= 0.0)) {
+        outcome = Outcome::Negative;
+    } else if (v < state_.pfaCalc) {
+        form_.setText(TextBox::Text2, "");
+        outcome = Outcome::BelowReached;
+    } else {
+        const IndexSearchResult found = kernel_.searchIndex(state_.q, v);
+        state_.d = found.d;
+        state_.pdCalc = found.last.percent;
+        state_.lastY = found.last.y;
+        form_.setCaption(ResultLabel::Label14, format(state_.pdCalc, kPatternPercent));
+        form_.setCaption(ResultLabel::Label16, format(state_.d, kPatternDetectionIndex));
+        outcome = state_.d > kIndexLimit ? Outcome::RanOut : Outcome::Shown;
     }
     form_.setBackColor(FlagButton::Command2, kGreen);
 }
@@ -117,9 +116,9 @@ void Calculator::Command3_Click() {
     form_.setCaption(ResultLabel::Label20, "");
     const double bandwidth = readNumber(form_.text(TextBox::Text3));
     const double rcTime = readNumber(form_.text(TextBox::Text4));
-    form_.setCaption(
-        ResultLabel::Label20,
-        formatPattern(signalToNoiseDb(state_.d, bandwidth, rcTime), kPatternDecibels, separator_));
+    const std::optional<double> value = signalToNoiseDb(state_.d, bandwidth, rcTime);
+    outcomes_[slot(Calculation::Section3)] = value ? Outcome::Shown : Outcome::NoValue;
+    form_.setCaption(ResultLabel::Label20, formatPattern(value, kPatternDecibels, separator_));
 }
 
 }  // namespace roccalc

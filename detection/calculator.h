@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -8,6 +9,20 @@
 #include "detection/form1.h"
 
 namespace roccalc {
+
+// How a calculation's last run ended. The window shows only the captions;
+// the command line says in words why a calculation gave no result.
+enum class Outcome {
+    NotRun,
+    Shown,         // the result of the input
+    ReadsAsZero,   // section 1: the text reads as 0, the stored values are shown
+    AboveLimit,    // section 1: above 49.5 %, the box is emptied
+    RanOut,        // a search reached the end of its grid without stopping
+    Negative,      // section 2: a p(D) below 0
+    BelowReached,  // section 2: a p(D) below the p(FA) reached, the box is emptied
+    OutsideRange,  // second box: a d outside 0 to 40
+    NoValue,       // section 3: a bandwidth or RC of 0, or no finite value
+};
 
 // The calculator behind Form1: CurveState and every handler and procedure,
 // named after the control and event they serve. Handlers work only through
@@ -31,6 +46,7 @@ class Calculator {
     void Command3_Click();
 
     const CurveState& state() const { return state_; }
+    Outcome outcome(Calculation calculation) const { return outcomes_[slot(calculation)]; }
     const std::string& decimalSeparator() const { return separator_; }
 
   private:
@@ -43,6 +59,7 @@ class Calculator {
     std::string separator_;
     KernelPaths kernel_;
     CurveState state_;
+    std::array<Outcome, kCalculationsInWindowOrder.size()> outcomes_{};
 };
 
 }  // namespace roccalc

@@ -6,9 +6,10 @@ namespace roccalc {
 
 KernelPaths kernelPaths(Evaluation evaluation) {
     if (evaluation == Evaluation::Literal) {
-        return {erfSum, [](double q, double v) { return searchIndexLiteral(q, v, erfSum); }};
+        return {erfSum, [](double v) { return searchThresholdLiteral(v, erfSum); },
+                [](double q, double v) { return searchIndexLiteral(q, v, erfSum); }};
     }
-    return {erfSumFast, searchIndexFast};
+    return {erfSumFast, searchThresholdFast, searchIndexFast};
 }
 
 }  // namespace roccalc

@@ -2,6 +2,7 @@
 
 #include "detection/erf_sum.h"
 #include "detection/index_search.h"
+#include "detection/threshold_search.h"
 
 namespace roccalc {
 
@@ -12,6 +13,7 @@ enum class Evaluation { Literal, Fast };
 // The kernel's paths for one evaluation, chosen together in one place.
 struct KernelPaths {
     ErfSumFunction erf;
+    ThresholdSearchResult (*searchThreshold)(double v);
     IndexSearchResult (*searchIndex)(double q, double v);
 };
 

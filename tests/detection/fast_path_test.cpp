@@ -14,6 +14,7 @@
 #include "detection/index_search.h"
 #include "detection/memory_form1.h"
 #include "detection/session.h"
+#include "detection/threshold_search.h"
 
 namespace roccalc {
 namespace {
@@ -173,6 +174,31 @@ TEST(IndexSearchTest, BisectionStopsWhereTheLoopStops) {
         EXPECT_EQ(bits(loop.last.percent), bits(bisection.last.percent))
             << "q " << q << ", v " << v;
         EXPECT_EQ(bits(loop.last.y), bits(bisection.last.y)) << "q " << q << ", v " << v;
+    }
+}
+
+}  // namespace
+}  // namespace roccalc
+
+namespace roccalc {
+namespace {
+
+// The threshold table rests on p(FA) never rising along the q grid, and its
+// bisection must stop where the loop stops, run-outs and ties included.
+TEST(ThresholdSearchTest, TableBisectionStopsWhereTheLoopStops) {
+    std::vector<double> values{49.5, 10, 1, 0.1, 0.1322, -3, 1e-300, 50};
+    double q = 0.0;
+    while (q <= kThresholdLimit) {
+        const double pfa = falseAlarmPercent(q, erfSumFast);
+        values.push_back(pfa);  // equal to a grid value: the strict test must not stop
+        values.push_back(std::nextafter(pfa, 100.0));
+        q = kThresholdStep + q;
+    }
+    for (const double v : values) {
+        const ThresholdSearchResult loop = searchThresholdLiteral(v, erfSumFast);
+        const ThresholdSearchResult table = searchThresholdFast(v);
+        ASSERT_EQ(bits(loop.q), bits(table.q)) << "v " << v;
+        ASSERT_EQ(bits(loop.pfaCalc), bits(table.pfaCalc)) << "v " << v;
     }
 }
 
