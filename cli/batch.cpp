@@ -1,107 +1,148 @@
-#include "cli/batch.h"
+#include <algorithm>
 
-#include "cli/console.h"
 #include "cli/csv.h"
-#include "cli/session_view.h"
-#include "detection/calculator.h"
+#include "cli/diagnostics.h"
+#include "cli/exit_status.h"
+#include "cli/input.h"
+#include "cli/modes.h"
+#include "cli/refusals.h"
 #include "detection/memory_form1.h"
-#include "detection/session.h"
 
 namespace roccalc::cli {
 namespace {
 
-std::optional<TextBox> columnBox(const QString& column) {
-    const QByteArray key = column.toUtf8();
-    return textBoxWithKey(std::string_view(key.constData(), static_cast<std::size_t>(key.size())));
-}
-
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QStringList inputColumns() {
-    QStringList columns;
+std::string inputColumns() {
+    std::string columns;
     for (const TextBox box : kTextBoxesInWindowOrder) {
-        columns << fromStd(field(box).key);
-    }
-    return columns;
-}
-
-QStringList resultColumns() {
-    QStringList columns;
-    for (const ResultLabelField& row : kResultLabelFields) {
-        columns << fromStd(row.column);
+        if (!columns.empty()) {
+            columns += ',';
+        }
+        columns += field(box).key;
     }
     return columns;
 }
 
 // A caption as a cell: without the leading blanks of its pattern.
-QString cell(const std::string& caption) {
-    QString text = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    while (text.startsWith(u' ')) {
-        text.remove(0, 1);
+std::string cell(const std::string& caption) {
+    const std::size_t first = caption.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : caption.substr(first);
+}
+
+std::string trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\v\f");
+    if (first == std::string::npos) {
+        return {};
     }
-    return text;
+    return text.substr(first, text.find_last_not_of(" \t\v\f") - first + 1);
+}
+
+// Checks the header: known columns, none twice, and the boxes of one
+// calculation together (section 3 reads both band and rc). The problem in
+// words, or none.
+std::optional<std::string> headerProblem(const std::vector<std::string>& header,
+                                         std::vector<TextBox>& boxes) {
+    for (const std::string& column : header) {
+        const auto box = textBoxWithKey(column);
+        if (!box || std::count(header.begin(), header.end(), column) > 1) {
+            return "column " + quoted(column) +
+                   " is unknown or repeated (known: " + inputColumns() + ")";
+        }
+        boxes.push_back(*box);
+    }
+    for (const TextBox box : boxes) {
+        for (const TextBoxField& other : kTextBoxFields) {
+            if (other.calculation == field(box).calculation &&
+                std::find(boxes.begin(), boxes.end(), other.box) == boxes.end()) {
+                return "column \"" + std::string(field(box).key) + "\" needs the column \"" +
+                       std::string(other.key) + "\" too: their section reads both";
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-int runBatch(const QByteArray& csv, const QString& name, const QString& separator) {
-    CsvReader reader(QString::fromUtf8(csv));
-    QStringList header;
-    int line = 0;
-    if (!reader.next(header, line)) {
-        printDiagnostic(QStringLiteral("%1: %2").arg(
-            name, reader.error().isEmpty() ? QStringLiteral("no header line") : reader.error()));
-        return kUsageError;
+int runBatch(const Options& options, Output& out) {
+    const int fd = openInput(options.path);
+    if (fd < 0) {
+        return kExitUsage;
     }
-    const QString knownColumns = inputColumns().join(u',');
-    for (QString& column : header) {
-        column = column.trimmed();
-        if (!columnBox(column) || header.count(column) > 1) {
-            printDiagnostic(
-                QStringLiteral("%1:%2: column \"%3\" is unknown or repeated (known: %4)")
-                    .arg(name)
-                    .arg(line)
-                    .arg(column, knownColumns));
-            return kUsageError;
-        }
-    }
-    printLine(stdout, csvRecord(header + resultColumns()));
+    const std::string name = inputName(options.path);
+    LineReader lines(fd);
+    CsvReader reader(lines);
+    auto malformed = [&] {
+        printDiagnostic(name + ':' + std::to_string(reader.errorLine()) + ": " + reader.error());
+        closeInput(fd);
+        return kExitUsage;
+    };
 
-    QStringList fields;
-    while (reader.next(fields, line)) {
+    std::vector<std::string> header;
+    long long line = 0;
+    const CsvReader::Status first = reader.next(header, line);
+    if (first == CsvReader::Status::Malformed) {
+        return malformed();
+    }
+    if (first == CsvReader::Status::End) {
+        printDiagnostic(name + ": no header line");
+        closeInput(fd);
+        return kExitUsage;
+    }
+    for (std::string& column : header) {
+        column = trimmed(column);
+    }
+    std::vector<TextBox> boxes;
+    if (const auto problem = headerProblem(header, boxes)) {
+        printDiagnostic(name + ':' + std::to_string(line) + ": " + *problem);
+        closeInput(fd);
+        return kExitUsage;
+    }
+    std::vector<std::string> record = header;
+    for (const ResultLabelField& row : kResultLabelFields) {
+        record.emplace_back(row.column);
+    }
+    out.writeLine(csvRecord(record));
+
+    int status = kExitOk;
+    std::vector<std::string> fields;
+    CsvReader::Status read;
+    while (!out.failed() && (read = reader.next(fields, line)) == CsvReader::Status::Record) {
+        const std::string at = name + ':' + std::to_string(line) + ": ";
         if (fields.size() != header.size()) {
-            printDiagnostic(QStringLiteral("%1:%2: the row has %3 cells, the header %4")
-                                .arg(name)
-                                .arg(line)
-                                .arg(fields.size())
-                                .arg(header.size()));
-            return kUsageError;
+            printDiagnostic(at + "the row has " + std::to_string(fields.size()) +
+                            " cells, the header " + std::to_string(header.size()));
+            closeInput(fd);
+            return kExitUsage;
         }
+        auto where = [&](TextBox box) { return at + std::string(field(box).key); };
         SessionTexts texts;
-        for (qsizetype i = 0; i < header.size(); ++i) {
-            if (!fields[i].isEmpty()) {
-                texts[*columnBox(header[i])] = fields[i].toStdString();
-                warnIfPartlyRead(QStringLiteral("%1:%2: %3").arg(name).arg(line).arg(header[i]),
-                                 fields[i].toStdString());
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (!fields[i].empty()) {
+                texts[boxes[i]] = fields[i];
+                warnIfPartlyRead(where(boxes[i]), fields[i]);
             }
         }
         MemoryForm1 form;
-        Calculator calculator(form, separator.toStdString());
-        runSession(texts, form, calculator);
-
-        QStringList results;
+        Calculator calculator(form, options.separator);
+        runSession(texts, form, calculator, [&](Calculation calculation) {
+            for (const std::string& refusal :
+                 explainCalculation(calculation, texts, calculator, where)) {
+                printDiagnostic(refusal);
+                status = kExitRefused;
+            }
+        });
+        record = std::move(fields);
         for (const ResultLabelField& row : kResultLabelFields) {
-            results << (texts.runs(row.calculation) ? cell(form.caption(row.label)) : QString());
+            record.push_back(texts.runs(row.calculation) ? cell(form.caption(row.label))
+                                                         : std::string());
         }
-        printLine(stdout, csvRecord(fields + results));
+        out.writeLine(csvRecord(record));
     }
-    if (!reader.error().isEmpty()) {
-        printDiagnostic(QStringLiteral("%1:%2: %3").arg(name).arg(line).arg(reader.error()));
-        return kUsageError;
+    if (!out.failed() && read == CsvReader::Status::Malformed) {
+        return malformed();
     }
-    return 0;
+    closeInput(fd);
+    return status;
 }
 
 }  // namespace roccalc::cli

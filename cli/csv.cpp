@@ -1,80 +1,107 @@
 #include "cli/csv.h"
 
+#include <cstring>
+
 namespace roccalc::cli {
 
-bool CsvReader::next(QStringList& fields, int& line) {
+CsvReader::Status CsvReader::fail(std::string message) {
+    error_ = std::move(message);
+    errorLine_ = lines_.lineNumber();
+    return Status::Malformed;
+}
+
+CsvReader::Status CsvReader::next(std::vector<std::string>& fields, long long& line) {
     fields.clear();
-    // Blank lines are no records.
-    while (pos_ < text_.size() && (text_[pos_] == u'\n' || text_[pos_] == u'\r')) {
-        if (text_[pos_] == u'\n') {
-            ++line_;
+    auto readLine = [&]() -> LineReader::Status {
+        const LineReader::Status status = lines_.next(text_);
+        if (status == LineReader::Status::TooLong) {
+            fail("the line is longer than 1 MiB");
+        } else if (status == LineReader::Status::ReadError) {
+            fail(std::string("cannot be read: ") + std::strerror(lines_.error()));
         }
-        ++pos_;
-    }
-    if (pos_ >= text_.size()) {
-        return false;
-    }
-    line = line_;
-    QString field;
+        return status;
+    };
+    // Blank lines are no records.
+    LineReader::Status status;
+    do {
+        status = readLine();
+        if (status != LineReader::Status::Line) {
+            return status == LineReader::Status::End ? Status::End : Status::Malformed;
+        }
+    } while (text_.empty());
+    line = lines_.lineNumber();
+
+    std::string field;
+    std::size_t recordSize = 0;
     bool quoted = false;
     for (;;) {
-        if (pos_ >= text_.size()) {
+        for (std::size_t i = 0; i < text_.size(); ++i) {
+            const char c = text_[i];
             if (quoted) {
-                error_ = QStringLiteral("a quoted field is not closed");
-                return false;
-            }
-            fields << field;
-            return true;
-        }
-        const QChar c = text_[pos_++];
-        if (quoted) {
-            if (c == u'"') {
-                if (pos_ < text_.size() && text_[pos_] == u'"') {
-                    field += u'"';
-                    ++pos_;
+                if (c != '"') {
+                    field += c;
+                } else if (i + 1 < text_.size() && text_[i + 1] == '"') {
+                    field += '"';
+                    ++i;
                 } else {
                     quoted = false;
                 }
+            } else if (c == '"' && field.empty()) {
+                quoted = true;
+            } else if (c == ',') {
+                fields.push_back(std::move(field));
+                field.clear();
             } else {
-                if (c == u'\n') {
-                    ++line_;
-                }
                 field += c;
             }
-        } else if (c == u'"' && field.isEmpty()) {
-            quoted = true;
-        } else if (c == u',') {
-            fields << field;
-            field.clear();
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n') {
-                ++pos_;
-            }
-            ++line_;
-            fields << field;
-            return true;
-        } else {
-            field += c;
         }
+        if (!quoted) {
+            fields.push_back(std::move(field));
+            return Status::Record;
+        }
+        // A quoted field goes on over the line break.
+        recordSize += text_.size() + 1;
+        status = readLine();
+        if (status == LineReader::Status::End) {
+            return fail("a quoted field is not closed");
+        }
+        if (status != LineReader::Status::Line) {
+            return Status::Malformed;
+        }
+        if (recordSize + text_.size() > kLongestLine) {
+            return fail("the row is longer than 1 MiB");
+        }
+        field += '\n';
     }
 }
 
-QString csvField(const QString& field) {
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
-        !field.contains(u'\r')) {
-        return field;
+std::string csvField(std::string_view field) {
+    if (field.find_first_of(",\"\n\r") == std::string_view::npos) {
+        return std::string(field);
     }
-    QString quoted = field;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    std::string quoted = "\"";
+    for (const char c : field) {
+        if (c == '"') {
+            quoted += '"';
+        }
+        quoted += c;
+    }
+    quoted += '"';
+    return quoted;
 }
 
-QString csvRecord(const QStringList& fields) {
-    QStringList out;
-    for (const QString& field : fields) {
-        out << csvField(field);
+std::string csvRecord(const std::vector<std::string>& fields) {
+    if (fields.size() == 1 && fields[0].empty()) {
+        return "\"\"";  // a blank line would be no record
     }
-    return out.join(u',');
+    std::string record;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            record += ',';
+        }
+        record += csvField(fields[i]);
+    }
+    return record;
 }
 
 }  // namespace roccalc::cli

@@ -1,143 +1,70 @@
 // roccalc-cli: the calculator's sections from the command line, with the
 // window's captions, for scripts, tables and replays.
-#include <QCommandLineParser>
+#include <fcntl.h>
+#include <unistd.h>
 #include <QCoreApplication>
-#include <QLocale>
+#include <cerrno>
 
-#include "cli/batch.h"
-#include "cli/console.h"
-#include "cli/replay.h"
-#include "cli/session_view.h"
-#include "detection/calculator.h"
-#include "detection/memory_form1.h"
-#include "detection/session.h"
+#include "cli/exit_status.h"
+#include "cli/modes.h"
+#include "cli/options.h"
+#include "cli/output.h"
 #include "roccalc_version.h"
 
 namespace {
 
 using namespace roccalc::cli;
 
-using roccalc::field;
-using roccalc::kTextBoxesInWindowOrder;
-using roccalc::SessionTexts;
-using roccalc::TextBox;
-
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+int run(const Options& options, Output& out) {
+    switch (options.mode) {
+        case Options::Mode::Flags:
+            return runFlags(options, out);
+        case Options::Mode::Replay:
+            return runReplay(options, out);
+        case Options::Mode::Batch:
+            return runBatch(options, out);
+    }
+    return kExitUsage;
 }
 
-int usageError(const QCommandLineParser& parser, const QString& message) {
-    printDiagnostic(message);
-    std::fputs(parser.helpText().toUtf8().constData(), stderr);
-    return kUsageError;
-}
-
-int runFlags(const SessionTexts& texts, const QString& separator, bool json) {
-    roccalc::MemoryForm1 form;
-    roccalc::Calculator calculator(form, separator.toStdString());
-    runSession(texts, form, calculator);
-    if (json) {
-        printLine(stdout, QString::fromUtf8(sessionJson(form, calculator.state())));
-    } else {
-        for (const QString& line : captionLines(texts, form)) {
-            printLine(stdout, line);
+// A standard stream closed at start would let the next file opened (by Qt,
+// say) take its number, and results would be written into that file. Each
+// closed one gets /dev/null; whether standard output was closed is returned.
+bool standardOutputWasClosed() {
+    bool outputClosed = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int null = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+            if (null != fd && null >= 0) {
+                ::dup2(null, fd);
+                ::close(null);
+            }
+            outputClosed = outputClosed || fd == STDOUT_FILENO;
         }
     }
-    return 0;
+    return outputClosed;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    Output out;
+    if (standardOutputWasClosed()) {
+        out.fail(EBADF);
+    }
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("roccalc-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ROCCALC_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "The ROC curve calculator from the command line: the window's captions for the\n"
-        "sections given by flags, a window session replayed as JSON Lines, or a CSV batch."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    for (const TextBox box : kTextBoxesInWindowOrder) {
-        parser.addOption(
-            {fromStd(field(box).key), fromStd(field(box).help), QStringLiteral("TEXT")});
+    int status = kExitOk;
+    const std::optional<Options> options = parseOptions(argc, argv, status);
+    if (options && !out.failed()) {
+        status = run(*options, out);
     }
-    parser.addOption({QStringLiteral("replay"),
-                      QStringLiteral("Replay a window session from FILE (- for stdin)."),
-                      QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("batch"),
-                      QStringLiteral("Run each row of the CSV FILE (- for stdin)."),
-                      QStringLiteral("FILE")});
-    parser.addOption({QStringLiteral("json"),
-                      QStringLiteral("With flags: print the window as one JSON object.")});
-    parser.addOption({QStringLiteral("separator"),
-                      QStringLiteral("Write results with C as the decimal separator "
-                                     "(default: the locale's)."),
-                      QStringLiteral("C")});
-
-    if (!parser.parse(QCoreApplication::arguments())) {
-        return usageError(parser, parser.errorText());
+    // Nothing written may be lost unnoticed: the last buffer too.
+    if (!out.flush()) {
+        out.report();
+        return kExitWriteError;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(parser.helpText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (parser.isSet(QStringLiteral("version"))) {
-        printLine(stdout, QStringLiteral("roccalc-cli " ROCCALC_VERSION));
-        return 0;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return usageError(
-            parser,
-            QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().first()));
-    }
-
-    QString separator = QLocale::system().decimalPoint();
-    if (parser.isSet(QStringLiteral("separator"))) {
-        separator = parser.value(QStringLiteral("separator"));
-        if (separator.size() != 1) {
-            return usageError(parser, QStringLiteral("--separator takes one character"));
-        }
-    }
-
-    SessionTexts texts;
-    bool anyFlag = false;
-    for (const TextBox box : kTextBoxesInWindowOrder) {
-        const QString name = fromStd(field(box).key);
-        if (parser.isSet(name)) {
-            texts[box] = parser.value(name).toStdString();
-            anyFlag = true;
-        }
-    }
-    const bool replay = parser.isSet(QStringLiteral("replay"));
-    const bool batch = parser.isSet(QStringLiteral("batch"));
-    if (int(anyFlag) + int(replay) + int(batch) != 1) {
-        return usageError(parser, QStringLiteral("give the flags of a session, --replay FILE or "
-                                                 "--batch FILE: one of the three"));
-    }
-    if (parser.isSet(QStringLiteral("json")) && batch) {
-        return usageError(parser, QStringLiteral("--json goes with the flags or --replay"));
-    }
-
-    if (replay || batch) {
-        const QString path =
-            parser.value(replay ? QStringLiteral("replay") : QStringLiteral("batch"));
-        const std::optional<QByteArray> input = readInput(path);
-        if (!input) {
-            return kUsageError;
-        }
-        return replay ? runReplay(*input, inputName(path), separator)
-                      : runBatch(*input, inputName(path), separator);
-    }
-
-    if (texts[TextBox::Text3].has_value() != texts[TextBox::Text4].has_value()) {
-        return usageError(parser, QStringLiteral("--band and --rc go together"));
-    }
-    for (const TextBox box : kTextBoxesInWindowOrder) {
-        if (const auto& text = texts[box]) {
-            warnIfPartlyRead(QStringLiteral("--%1").arg(fromStd(field(box).key)), *text);
-        }
-    }
-    return runFlags(texts, separator, parser.isSet(QStringLiteral("json")));
+    return status;
 }

@@ -1,67 +1,96 @@
-#include "cli/replay.h"
+#include <cstring>
 
-#include <QList>
-
-#include "cli/console.h"
+#include "cli/diagnostics.h"
+#include "cli/exit_status.h"
+#include "cli/input.h"
+#include "cli/line_reader.h"
+#include "cli/modes.h"
+#include "cli/refusals.h"
 #include "cli/session_view.h"
-#include "detection/calculator.h"
 #include "detection/memory_form1.h"
-#include "detection/session.h"
 
 namespace roccalc::cli {
 namespace {
 
-bool isBlank(const QByteArray& line) {
-    return line.trimmed().isEmpty();
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\v\f") == std::string_view::npos;
 }
 
 // "TextN=": the box it names.
-std::optional<TextBox> textBoxOf(const QByteArray& line) {
-    const qsizetype equals = line.indexOf('=');
-    if (equals <= 0) {
+std::optional<TextBox> textBoxOf(std::string_view line) {
+    const std::size_t equals = line.find('=');
+    if (equals == 0 || equals == std::string_view::npos) {
         return std::nullopt;
     }
-    return textBoxNamed(std::string_view(line.constData(), static_cast<std::size_t>(equals)));
+    return textBoxNamed(line.substr(0, equals));
+}
+
+std::string_view trimmed(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t\v\f");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return line.substr(first, line.find_last_not_of(" \t\v\f") - first + 1);
 }
 
 }  // namespace
 
-int runReplay(const QByteArray& script, const QString& name, const QString& separator) {
+int runReplay(const Options& options, Output& out) {
+    const int fd = openInput(options.path);
+    if (fd < 0) {
+        return kExitUsage;
+    }
+    const std::string name = inputName(options.path);
+    LineReader lines(fd);
+    // Each answer reaches stdout before the next line is waited for.
+    lines.setBeforeRead([&out] { out.flush(); });
     MemoryForm1 form;
-    Calculator calculator(form, separator.toStdString());
-    QList<QByteArray> lines = script.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty()) {
-        lines.removeLast();  // the final line break ends a line, it starts none
-    }
-    int lineNumber = 0;
-    for (QByteArray line : lines) {
-        ++lineNumber;
-        if (line.endsWith('\r')) {
-            line.chop(1);  // a CRLF file's line ending is no part of a text
+    Calculator calculator(form, options.separator);
+    std::string line;
+    int status = kExitOk;
+    while (status == kExitOk && !out.failed()) {
+        const LineReader::Status read = lines.next(line);
+        if (read == LineReader::Status::End) {
+            break;
         }
-        if (isBlank(line) || line.startsWith('#')) {
+        const std::string at = name + ':' + std::to_string(lines.lineNumber()) + ": ";
+        if (read == LineReader::Status::TooLong) {
+            printDiagnostic(at + "the line is longer than 1 MiB");
+            status = kExitUsage;
+        } else if (read == LineReader::Status::ReadError) {
+            printDiagnostic(name + ": cannot be read: " + std::strerror(lines.error()));
+            status = kExitUsage;
+        } else if (isBlank(line) || line.starts_with('#')) {
             continue;
-        }
-        if (const auto box = textBoxOf(line)) {
-            const QByteArray text = line.mid(line.indexOf('=') + 1);
-            form.setText(*box,
-                         std::string(text.constData(), static_cast<std::size_t>(text.size())));
-            continue;
-        }
-        const QByteArray word = line.trimmed();
-        if (const auto command = commandNamed(
-                std::string_view(word.constData(), static_cast<std::size_t>(word.size())))) {
+        } else if (const auto box = textBoxOf(line)) {
+            const std::string text = line.substr(line.find('=') + 1);
+            if (!text.empty()) {
+                warnIfPartlyRead(at + std::string(field(*box).name), text);
+            }
+            form.setText(*box, text);
+        } else if (const auto command = commandNamed(trimmed(line))) {
+            // The texts as the calculation reads them: a refusal may empty them.
+            const Calculation calculation = field(*command).calculation;
+            SessionTexts texts;
+            for (const TextBoxField& row : kTextBoxFields) {
+                texts[row.box] = form.text(row.box);
+            }
             press(calculator, *command);
+            if (const auto reason = refusalReason(calculation, calculator)) {
+                printDiagnostic(
+                    at + std::string(field(*command).name) + ": " +
+                    describeInputs(calculation, texts,
+                                   [](TextBox b) { return std::string(field(b).name); }) +
+                    ' ' + *reason);
+            }
+            out.writeLine(sessionJson(form, calculator));
         } else {
-            printDiagnostic(QStringLiteral("%1:%2: not a box text, a command or a comment: \"%3\"")
-                                .arg(name)
-                                .arg(lineNumber)
-                                .arg(QString::fromUtf8(line.left(80))));
-            return kUsageError;
+            printDiagnostic(at + "not a box text, a command or a comment: " + quoted(line));
+            status = kExitUsage;
         }
-        printLine(stdout, QString::fromUtf8(sessionJson(form, calculator.state())));
     }
-    return 0;
+    closeInput(fd);
+    return status;
 }
 
 }  // namespace roccalc::cli

@@ -16,8 +16,8 @@ QString fromStd(std::string_view text) {
 
 }  // namespace
 
-std::vector<QString> captionLines(const SessionTexts& texts, const Form1& form) {
-    std::vector<QString> lines;
+std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& form) {
+    std::vector<std::string> lines;
     for (const Calculation calculation : kCalculationsInWindowOrder) {
         if (!texts.runs(calculation)) {
             continue;
@@ -26,10 +26,10 @@ std::vector<QString> captionLines(const SessionTexts& texts, const Form1& form) 
             if (row.calculation != calculation) {
                 continue;
             }
-            QString line = fromStd(row.title);
+            std::string line(row.title);
             const std::string caption = form.caption(row.label);
             if (!caption.empty()) {
-                line += u' ' + fromStd(caption);
+                line += ' ' + caption;
             }
             lines.push_back(line);
         }
@@ -37,7 +37,8 @@ std::vector<QString> captionLines(const SessionTexts& texts, const Form1& form) 
     return lines;
 }
 
-QByteArray sessionJson(const Form1& form, const CurveState& state) {
+std::string sessionJson(const Form1& form, const Calculator& calculator) {
+    const CurveState& state = calculator.state();
     QJsonObject object;
     for (const TextBoxField& row : kTextBoxFields) {
         object.insert(fromStd(row.name), fromStd(form.text(row.box)));
@@ -56,7 +57,7 @@ QByteArray sessionJson(const Form1& form, const CurveState& state) {
                                                        {"pdCalc", state.pdCalc},
                                                        {"dSet", state.dSet},
                                                        {"lastY", state.lastY}});
-    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
 }  // namespace roccalc::cli

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <string>
 #include <vector>
 
-#include "detection/curve_state.h"
+#include "detection/calculator.h"
 #include "detection/form1.h"
 #include "detection/session.h"
 
 namespace roccalc::cli {
 
 // "p(FA) = .9875"-style lines for the calculations that ran.
-std::vector<QString> captionLines(const SessionTexts& texts, const Form1& form);
+std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& form);
 
 // The whole window as one JSON object on one line: box texts, captions,
 // button colours and CurveState.
-QByteArray sessionJson(const Form1& form, const CurveState& state);
+std::string sessionJson(const Form1& form, const Calculator& calculator);
 
 }  // namespace roccalc::cli

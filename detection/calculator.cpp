@@ -108,6 +108,9 @@ void Calculator::s3() {
         state_.pdCalc = value.percent;
         state_.lastY = value.y;
         form_.setCaption(ResultLabel::Label27, format(state_.pdCalc, kPatternPercent));
+        outcomes_[slot(Calculation::SetIndex)] = Outcome::Shown;
+    } else {
+        outcomes_[slot(Calculation::SetIndex)] = Outcome::OutsideRange;
     }
     form_.setBackColor(FlagButton::Command4, kGreen);
 }

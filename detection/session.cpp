@@ -34,7 +34,8 @@ bool SessionTexts::runs(Calculation calculation) const {
     return any;
 }
 
-void runSession(const SessionTexts& texts, Form1& form, Calculator& calculator) {
+void runSession(const SessionTexts& texts, Form1& form, Calculator& calculator,
+                const std::function<void(Calculation)>& ran) {
     for (const Calculation calculation : kCalculationsInWindowOrder) {
         if (!texts.runs(calculation)) {
             continue;
@@ -45,6 +46,9 @@ void runSession(const SessionTexts& texts, Form1& form, Calculator& calculator) 
             }
         }
         press(calculator, commandOf(calculation));
+        if (ran) {
+            ran(calculation);
+        }
     }
 }
 

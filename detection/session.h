@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,9 @@ class SessionTexts {
 
 // Runs the calculations that have their texts in the window's order, each
 // box filled just before its button (section 1 empties the others).
-void runSession(const SessionTexts& texts, Form1& form, Calculator& calculator);
+// `ran`, when given, is called after each calculation, while the state is
+// still its own.
+void runSession(const SessionTexts& texts, Form1& form, Calculator& calculator,
+                const std::function<void(Calculation)>& ran = {});
 
 }  // namespace roccalc

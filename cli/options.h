@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "detection/session.h"
+
+namespace roccalc::cli {
+
+// What the command line asks for, checked: one of the three modes with its
+// input, the separator of the results and the output choices.
+struct Options {
+    enum class Mode { Flags, Replay, Batch };
+
+    Mode mode = Mode::Flags;
+    SessionTexts texts;  // flags mode
+    std::string path;    // replay or batch input, "-" for stdin
+    std::string separator;
+    bool json = false;
+};
+
+// Parses argc/argv. No value when the program is done already: --help,
+// --version, or a usage error (reported); `status` is then its exit status.
+std::optional<Options> parseOptions(int argc, char* argv[], int& status);
+
+// Why a text cannot be the decimal separator; no value when it can. One
+// Unicode character that is no digit of any script, no sign, no white space
+// and no control or format character.
+std::optional<std::string> separatorProblem(const std::string& text);
+
+}  // namespace roccalc::cli
