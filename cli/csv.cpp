@@ -76,7 +76,9 @@ CsvReader::Status CsvReader::next(std::vector<std::string>& fields, long long& l
 }
 
 std::string csvField(std::string_view field) {
-    if (field.find_first_of(",\"\n\r") == std::string_view::npos) {
+    // A leading byte order mark would be dropped as the file's own.
+    if (field.find_first_of(",\"\n\r") == std::string_view::npos &&
+        !field.starts_with("\xEF\xBB\xBF")) {
         return std::string(field);
     }
     std::string quoted = "\"";

@@ -13,14 +13,19 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-LineReader::LineReader(int fd) : fd_(fd), buffer_(kBufferSize) {}
+LineReader::LineReader(int fd)
+    : LineReader([fd](char* buffer, std::size_t size) -> long { return ::read(fd, buffer, size); },
+                 kBufferSize) {}
+
+LineReader::LineReader(ReadFunction read, std::size_t bufferSize)
+    : read_(std::move(read)), buffer_(bufferSize) {}
 
 bool LineReader::fill() {
     if (beforeRead_) {
         beforeRead_();
     }
     for (;;) {
-        const ssize_t got = ::read(fd_, buffer_.data(), buffer_.size());
+        const long got = read_(buffer_.data(), buffer_.size());
         if (got > 0) {
             begin_ = 0;
             end_ = static_cast<std::size_t>(got);

@@ -17,7 +17,12 @@ class LineReader {
   public:
     enum class Status { Line, End, TooLong, ReadError };
 
+    // Reads up to `size` bytes into `buffer`: the count, 0 at the end, -1
+    // with errno set on an error.
+    using ReadFunction = std::function<long(char* buffer, std::size_t size)>;
+
     explicit LineReader(int fd);
+    explicit LineReader(ReadFunction read, std::size_t bufferSize = 64 * 1024);
 
     // The next line, without its line break.
     Status next(std::string& line);
@@ -33,7 +38,7 @@ class LineReader {
   private:
     bool fill();
 
-    int fd_;
+    ReadFunction read_;
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;

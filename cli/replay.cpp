@@ -6,34 +6,11 @@
 #include "cli/line_reader.h"
 #include "cli/modes.h"
 #include "cli/refusals.h"
+#include "cli/replay_line.h"
 #include "cli/session_view.h"
 #include "detection/memory_form1.h"
 
 namespace roccalc::cli {
-namespace {
-
-bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\v\f") == std::string_view::npos;
-}
-
-// "TextN=": the box it names.
-std::optional<TextBox> textBoxOf(std::string_view line) {
-    const std::size_t equals = line.find('=');
-    if (equals == 0 || equals == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return textBoxNamed(line.substr(0, equals));
-}
-
-std::string_view trimmed(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t\v\f");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return line.substr(first, line.find_last_not_of(" \t\v\f") - first + 1);
-}
-
-}  // namespace
 
 int runReplay(const Options& options, Output& out) {
     const int fd = openInput(options.path);
@@ -60,25 +37,25 @@ int runReplay(const Options& options, Output& out) {
         } else if (read == LineReader::Status::ReadError) {
             printDiagnostic(name + ": cannot be read: " + std::strerror(lines.error()));
             status = kExitUsage;
-        } else if (isBlank(line) || line.starts_with('#')) {
+        } else if (const ReplayLine parsed = parseReplayLine(line);
+                   parsed.kind == ReplayLine::Kind::Skip) {
             continue;
-        } else if (const auto box = textBoxOf(line)) {
-            const std::string text = line.substr(line.find('=') + 1);
-            if (!text.empty()) {
-                warnIfPartlyRead(at + std::string(field(*box).name), text);
+        } else if (parsed.kind == ReplayLine::Kind::Text) {
+            if (!parsed.text.empty()) {
+                warnIfPartlyRead(at + std::string(field(parsed.box).name), parsed.text);
             }
-            form.setText(*box, text);
-        } else if (const auto command = commandNamed(trimmed(line))) {
+            form.setText(parsed.box, parsed.text);
+        } else if (parsed.kind == ReplayLine::Kind::Command) {
             // The texts as the calculation reads them: a refusal may empty them.
-            const Calculation calculation = field(*command).calculation;
+            const Calculation calculation = field(parsed.command).calculation;
             SessionTexts texts;
             for (const TextBoxField& row : kTextBoxFields) {
                 texts[row.box] = form.text(row.box);
             }
-            press(calculator, *command);
+            press(calculator, parsed.command);
             if (const auto reason = refusalReason(calculation, calculator)) {
                 printDiagnostic(
-                    at + std::string(field(*command).name) + ": " +
+                    at + std::string(field(parsed.command).name) + ": " +
                     describeInputs(calculation, texts,
                                    [](TextBox b) { return std::string(field(b).name); }) +
                     ' ' + *reason);

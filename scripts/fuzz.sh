@@ -15,7 +15,7 @@ fi
 cmake --preset fuzz
 cmake --build --preset fuzz -j"$(nproc)"
 
-for target in read_number format_pattern; do
+for target in read_number format_pattern csv_reader replay_line; do
     work=$(mktemp -d)
     cp fuzz/corpus/"$target"/* "$work"/
     log="fuzz-build/${target}_fuzz.log"

@@ -292,6 +292,64 @@ TEST(DecibelCaptionTest, WorkedValues) {
     EXPECT_EQ(formatPattern(signalToNoiseDb(0.0, 1.0, 1.0), kPatternDecibels), "-50.");
 }
 
+// How each calculation ended, for the command line's words: a run of
+// section 1 at p(FA) 1 first, then the calculation with the given text.
+struct OutcomeCase {
+    const char* name;
+    Calculation calculation;
+    const char* text;  // for section 3 both bandwidth and RC
+    Outcome expected;
+    friend std::ostream& operator<<(std::ostream& os, const OutcomeCase& c) { return os << c.name; }
+};
+
+class OutcomeTest : public CalculatorTest, public testing::WithParamInterface<OutcomeCase> {};
+
+TEST_P(OutcomeTest, RecordsHowTheCalculationEnded) {
+    const OutcomeCase& c = GetParam();
+    runSection1("1");
+    switch (c.calculation) {
+        case Calculation::Section1:
+            runSection1(c.text);
+            break;
+        case Calculation::IndexSearch:
+            runSearch(c.text);
+            break;
+        case Calculation::SetIndex:
+            runSecondBox(c.text);
+            break;
+        case Calculation::Section3:
+            runSection3(c.text, c.text);
+            break;
+    }
+    EXPECT_EQ(calculator.outcome(c.calculation), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, OutcomeTest,
+    testing::Values(
+        OutcomeCase{"Section1Shown", Calculation::Section1, "10", Outcome::Shown},
+        OutcomeCase{"Section1ReadsAsZero", Calculation::Section1, "x", Outcome::ReadsAsZero},
+        OutcomeCase{"Section1AboveLimit", Calculation::Section1, "49.6", Outcome::AboveLimit},
+        OutcomeCase{"Section1AtLimit", Calculation::Section1, "49.5", Outcome::Shown},
+        OutcomeCase{"Section1RunsOut", Calculation::Section1, "0.1", Outcome::RanOut},
+        OutcomeCase{"Section1NegativeRunsOut", Calculation::Section1, "-1", Outcome::RanOut},
+        OutcomeCase{"SearchShown", Calculation::IndexSearch, "90", Outcome::Shown},
+        OutcomeCase{"SearchNegative", Calculation::IndexSearch, "-1", Outcome::Negative},
+        OutcomeCase{"SearchBelowReached", Calculation::IndexSearch, "0.5", Outcome::BelowReached},
+        OutcomeCase{"SearchRunsOut", Calculation::IndexSearch, "99.99", Outcome::RanOut},
+        OutcomeCase{"SetIndexShown", Calculation::SetIndex, "40", Outcome::Shown},
+        OutcomeCase{"SetIndexAbove", Calculation::SetIndex, "40.0001", Outcome::OutsideRange},
+        OutcomeCase{"SetIndexNegative", Calculation::SetIndex, "-0.1", Outcome::OutsideRange},
+        OutcomeCase{"Section3Shown", Calculation::Section3, "1", Outcome::Shown},
+        OutcomeCase{"Section3Zero", Calculation::Section3, "0", Outcome::NoValue}),
+    [](const testing::TestParamInfo<OutcomeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(CalculatorTest, NothingRunIsNotRun) {
+    EXPECT_EQ(calculator.outcome(Calculation::Section1), Outcome::NotRun);
+    calculator.Timer1_Timer();  // green: the search does not run
+    EXPECT_EQ(calculator.outcome(Calculation::IndexSearch), Outcome::NotRun);
+}
+
 TEST(CommaLocaleTest, ResultsUseTheGivenSeparatorInputStillReadsPoint) {
     MemoryForm1 form;
     Calculator calculator(form, ",");
