@@ -6,6 +6,8 @@
 #include "cli/input.h"
 #include "cli/modes.h"
 #include "cli/refusals.h"
+#include "cli/session_view.h"
+#include "detection/exact_theory.h"
 #include "detection/memory_form1.h"
 
 namespace roccalc::cli {
@@ -101,7 +103,14 @@ int runBatch(const Options& options, Output& out) {
     for (const ResultLabelField& row : kResultLabelFields) {
         record.emplace_back(row.column);
     }
+    if (options.exact) {
+        for (const ExactField& row : kExactFields) {
+            record.emplace_back(row.column);
+        }
+    }
     out.writeLine(csvRecord(record));
+    // Exact values in full: '.' for the point unless --separator says otherwise.
+    const std::string exactSeparator = options.separatorGiven ? options.separator : ".";
 
     int status = kExitOk;
     std::vector<std::string> fields;
@@ -135,6 +144,11 @@ int runBatch(const Options& options, Output& out) {
         for (const ResultLabelField& row : kResultLabelFields) {
             record.push_back(texts.runs(row.calculation) ? cell(form.caption(row.label))
                                                          : std::string());
+        }
+        if (options.exact) {
+            for (const std::optional<double>& value : exactValues(form, calculator)) {
+                record.push_back(value ? shortestNumber(*value, exactSeparator) : std::string());
+            }
         }
         out.writeLine(csvRecord(record));
     }

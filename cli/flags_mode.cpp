@@ -27,7 +27,9 @@ int runFlags(const Options& options, Output& out) {
     if (options.json) {
         out.writeLine(sessionJson(form, calculator));
     } else {
-        for (const std::string& line : captionLines(options.texts, form)) {
+        const ExactValues exact = exactValues(form, calculator);
+        for (const std::string& line : captionLines(
+                 options.texts, form, options.exact ? &exact : nullptr, options.separator)) {
             out.writeLine(line);
         }
     }

@@ -54,6 +54,9 @@ void addOptions(QCommandLineParser& parser) {
                       QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("json"),
                       QStringLiteral("With flags: print the window as one JSON object.")});
+    parser.addOption({QStringLiteral("exact"),
+                      QStringLiteral("With flags or --batch: the exact normal-theory value "
+                                     "beside each result.")});
     parser.addOption({QStringLiteral("separator"),
                       QStringLiteral("Write results with C as the decimal separator "
                                      "(default: the locale's)."),
@@ -136,6 +139,7 @@ std::optional<Options> parseOptions(int argc, char* argv[], int& status) {
     options.separator = QLocale::system().decimalPoint().toStdString();
     if (parser.isSet(QStringLiteral("separator"))) {
         options.separator = rawSeparator(argc, argv, parser.value(QStringLiteral("separator")));
+        options.separatorGiven = true;
         if (const auto problem = separatorProblem(options.separator)) {
             status =
                 usageError(parser, "--separator " + quoted(options.separator) + ' ' + *problem);
@@ -162,6 +166,13 @@ std::optional<Options> parseOptions(int argc, char* argv[], int& status) {
     options.json = parser.isSet(QStringLiteral("json"));
     if (options.json && batch) {
         status = usageError(parser, "--json goes with the flags or --replay");
+        return std::nullopt;
+    }
+    options.exact = parser.isSet(QStringLiteral("exact"));
+    if (options.exact && replay) {
+        status = usageError(parser,
+                            "--exact goes with the flags or --batch (each replay line has "
+                            "\"exact\" already)");
         return std::nullopt;
     }
     if (replay || batch) {

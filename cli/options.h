@@ -16,7 +16,9 @@ struct Options {
     SessionTexts texts;  // flags mode
     std::string path;    // replay or batch input, "-" for stdin
     std::string separator;
+    bool separatorGiven = false;  // by --separator, not the locale
     bool json = false;
+    bool exact = false;  // the exact values beside the captions
 };
 
 // Parses argc/argv. No value when the program is done already: --help,

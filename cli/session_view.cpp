@@ -2,6 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <charconv>
 
 namespace roccalc::cli {
 namespace {
@@ -14,9 +15,24 @@ QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::string withSeparator(std::string number, const std::string& separator) {
+    const std::size_t point = number.find('.');
+    if (point != std::string::npos) {
+        number.replace(point, 1, separator);
+    }
+    return number;
+}
+
 }  // namespace
 
-std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& form) {
+std::string shortestNumber(double value, const std::string& separator) {
+    char buffer[64];
+    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return withSeparator(std::string(buffer, static_cast<std::size_t>(end - buffer)), separator);
+}
+
+std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& form,
+                                      const ExactValues* exact, const std::string& separator) {
     std::vector<std::string> lines;
     for (const Calculation calculation : kCalculationsInWindowOrder) {
         if (!texts.runs(calculation)) {
@@ -30,6 +46,12 @@ std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& fo
             const std::string caption = form.caption(row.label);
             if (!caption.empty()) {
                 line += ' ' + caption;
+            }
+            if (exact != nullptr) {
+                if (const auto value = exactValueOf(*exact, row.label)) {
+                    line += "   exact " +
+                            withSeparator(QString::number(*value, 'g', 6).toStdString(), separator);
+                }
             }
             lines.push_back(line);
         }
@@ -57,6 +79,13 @@ std::string sessionJson(const Form1& form, const Calculator& calculator) {
                                                        {"pdCalc", state.pdCalc},
                                                        {"dSet", state.dSet},
                                                        {"lastY", state.lastY}});
+    const ExactValues exact = exactValues(form, calculator);
+    QJsonObject exactObject;
+    for (std::size_t i = 0; i < kExactFields.size(); ++i) {
+        exactObject.insert(fromStd(kExactFields[i].key),
+                           exact[i] ? QJsonValue(*exact[i]) : QJsonValue(QJsonValue::Null));
+    }
+    object.insert(QStringLiteral("exact"), exactObject);
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 

@@ -38,6 +38,7 @@ void Calculator::Command1_Click() {
 
 void Calculator::s1() {
     const double v = readNumber(form_.text(TextBox::Text1));
+    inputs_.pfaSet = v;
     Outcome& outcome = outcomes_[slot(Calculation::Section1)];
     if (v == 0.0) {
         outcome = Outcome::ReadsAsZero;
@@ -70,6 +71,7 @@ void Calculator::Timer1_Timer() {
 
 void Calculator::s2() {
     const double v = readNumber(form_.text(TextBox::Text2));
+    inputs_.pdSet = v;
     Outcome& outcome = outcomes_[slot(Calculation::IndexSearch)];
     if (!(v >= 0.0)) {
         outcome = Outcome::Negative;
@@ -119,6 +121,8 @@ void Calculator::Command3_Click() {
     form_.setCaption(ResultLabel::Label20, "");
     const double bandwidth = readNumber(form_.text(TextBox::Text3));
     const double rcTime = readNumber(form_.text(TextBox::Text4));
+    inputs_.bandwidth = bandwidth;
+    inputs_.rcTime = rcTime;
     const std::optional<double> value = signalToNoiseDb(state_.d, bandwidth, rcTime);
     outcomes_[slot(Calculation::Section3)] = value ? Outcome::Shown : Outcome::NoValue;
     form_.setCaption(ResultLabel::Label20, formatPattern(value, kPatternDecibels, separator_));

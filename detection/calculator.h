@@ -24,6 +24,15 @@ enum class Outcome {
     NoValue,       // section 3: a bandwidth or RC of 0, or no finite value
 };
 
+// The numbers the calculations last read from their boxes (the d of the
+// second box is CurveState's dSet), for values computed beside the kernel.
+struct ReadInputs {
+    double pfaSet = 0.0;     // section 1, Text1
+    double pdSet = 0.0;      // section 2 search, Text2
+    double bandwidth = 0.0;  // section 3, Text3
+    double rcTime = 0.0;     // section 3, Text4
+};
+
 // The calculator behind Form1: CurveState and every handler and procedure,
 // named after the control and event they serve. Handlers work only through
 // the Form1 model, so the same object runs in the window, the command line
@@ -47,6 +56,7 @@ class Calculator {
 
     const CurveState& state() const { return state_; }
     Outcome outcome(Calculation calculation) const { return outcomes_[slot(calculation)]; }
+    const ReadInputs& inputs() const { return inputs_; }
     const std::string& decimalSeparator() const { return separator_; }
 
   private:
@@ -60,6 +70,7 @@ class Calculator {
     KernelPaths kernel_;
     CurveState state_;
     std::array<Outcome, kCalculationsInWindowOrder.size()> outcomes_{};
+    ReadInputs inputs_;
 };
 
 }  // namespace roccalc

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-bash scripts/install-deps.sh clang libclang-rt-14-dev llvm locales cmake make
+bash scripts/install-deps.sh clang libclang-rt-14-dev llvm locales cmake make libboost-dev
 
 # A comma locale, so that a dependence of the reading on it shows.
 if ! locale -a 2>/dev/null | grep -qi '^it_IT.utf8$'; then
