@@ -5,8 +5,10 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "detection/exact_theory.h"
 #include "window/colour_button.h"
 #include "window/colours.h"
+#include "window/exact_tooltip.h"
 #include "window/form_layout.h"
 #include "window/keystroke_filter.h"
 #include "window/outline_shape.h"
@@ -41,7 +43,9 @@ QString decimalSeparatorOf(const QLocale& locale) {
 }  // namespace
 
 Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
-    : QWidget(parent), calculator_(*this, decimalSeparatorOf(locale).toStdString()) {
+    : QWidget(parent),
+      locale_(locale),
+      calculator_(*this, decimalSeparatorOf(locale).toStdString()) {
     setWindowTitle(QStringLiteral("Form1"));
     const qreal dpi = logicalDpiX();
     createShapes(dpi);
@@ -123,14 +127,22 @@ void Form1Window::createButtons(qreal dpi) {
         widget->setBackColor(kGreen);
         buttons_[slot(entry.command)] = widget;
     }
-    connect(button(Command::Command1), &QPushButton::clicked, this,
-            [this] { calculator_.Command1_Click(); });
-    connect(button(Command::Command2), &QPushButton::clicked, this,
-            [this] { calculator_.Command2_Click(); });
-    connect(button(Command::Command4), &QPushButton::clicked, this,
-            [this] { calculator_.Command4_Click(); });
-    connect(button(Command::Command3), &QPushButton::clicked, this,
-            [this] { calculator_.Command3_Click(); });
+    connect(button(Command::Command1), &QPushButton::clicked, this, [this] {
+        calculator_.Command1_Click();
+        showBesideCaptions();
+    });
+    connect(button(Command::Command2), &QPushButton::clicked, this, [this] {
+        calculator_.Command2_Click();
+        showBesideCaptions();
+    });
+    connect(button(Command::Command4), &QPushButton::clicked, this, [this] {
+        calculator_.Command4_Click();
+        showBesideCaptions();
+    });
+    connect(button(Command::Command3), &QPushButton::clicked, this, [this] {
+        calculator_.Command3_Click();
+        showBesideCaptions();
+    });
 }
 
 void Form1Window::createPicture(qreal dpi) {
@@ -150,6 +162,31 @@ void Form1Window::createTimers() {
     connect(timer2_, &QTimer::timeout, this, &Form1Window::timer2Tick);
     timer1_->start(kTickMilliseconds);
     timer2_->start(kTickMilliseconds);
+}
+
+void Form1Window::timer1Tick() {
+    calculator_.Timer1_Timer();
+    showBesideCaptions();
+}
+
+void Form1Window::timer2Tick() {
+    calculator_.Timer2_Timer();
+    showBesideCaptions();
+}
+
+// The exact theory of each caption as its tooltip, which a screen reader
+// hears as the label's description.
+void Form1Window::showBesideCaptions() {
+    const ExactValues exact = exactValues(*this, calculator_);
+    for (const ResultLabelField& row : kResultLabelFields) {
+        QLabel* label = results_[slot(row.label)];
+        const QString tooltip =
+            exactTooltip(exactValueOf(exact, row.label), label->text(), locale_);
+        if (label->toolTip() != tooltip) {
+            label->setToolTip(tooltip);
+            label->setAccessibleDescription(tooltip);
+        }
+    }
 }
 
 void Form1Window::setTabOrder() {

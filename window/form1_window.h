@@ -35,8 +35,8 @@ class Form1Window : public QWidget, public Form1 {
     const Calculator& calculator() const { return calculator_; }
 
     // What Timer1 and Timer2 call on each tick.
-    void timer1Tick() { calculator_.Timer1_Timer(); }
-    void timer2Tick() { calculator_.Timer2_Timer(); }
+    void timer1Tick();
+    void timer2Tick();
 
   private:
     void createShapes(qreal dpi);
@@ -47,8 +47,11 @@ class Form1Window : public QWidget, public Form1 {
     void createTimers();
     void setTabOrder();
     void fitResultLabel(ResultLabel label);
+    // After every click and tick: what is shown beside the captions.
+    void showBesideCaptions();
     ColourButton* button(Command command) const { return buttons_[slot(command)]; }
 
+    QLocale locale_;
     Calculator calculator_;
     std::array<QLineEdit*, kTextBoxCount> texts_{};
     std::array<QLabel*, kResultLabelCount> results_{};

@@ -56,6 +56,8 @@ class Form1WindowTest : public QObject {
     void geometryAtNinetySixDpi();
     void noLabelClipsItsText();
     void accessibleNames();
+    void exactValueTooltips_data();
+    void exactValueTooltips();
 };
 
 void Form1WindowTest::startState() {
@@ -282,6 +284,40 @@ void Form1WindowTest::accessibleNames() {
     QCOMPARE(child<QWidget>(window, "Text5")->accessibleName(), QStringLiteral("(d) impostato"));
     QCOMPARE(child<QWidget>(window, "Text4")->accessibleName(), QStringLiteral("RC Sec."));
     QCOMPARE(child<ColourButton>(window, "Command1")->text(), QStringLiteral("calcolo var. ( q )"));
+}
+
+// Each caption's tooltip (and accessible description) gives the exact
+// theory and the difference; none where there is no caption or no value.
+void Form1WindowTest::exactValueTooltips_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("pfa");
+    QTest::addColumn<QString>("label11");
+    QTest::addColumn<QString>("label19");
+    QTest::newRow("point locale") << QLocale::c() << "1"
+                                  << "valore esatto: 2.32635 (differenza +0.00365)"
+                                  << "valore esatto: 0.990308 (differenza -0.00281)";
+    QTest::newRow("comma locale") << QLocale(QLocale::Italian, QLocale::Italy) << "1"
+                                  << "valore esatto: 2,32635 (differenza +0,00365)"
+                                  << "valore esatto: 0,990308 (differenza -0,00281)";
+    QTest::newRow("refused p(FA) has none") << QLocale::c() << "50" << QString() << QString();
+}
+
+void Form1WindowTest::exactValueTooltips() {
+    QFETCH(QLocale, locale);
+    QFETCH(QString, pfa);
+    QFETCH(QString, label11);
+    QFETCH(QString, label19);
+    Form1Window window(locale);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    type(window, "Text1", pfa);
+    click(window, "Command1");
+    QCOMPARE(child<QLabel>(window, "Label11")->toolTip(), label11);
+    QCOMPARE(child<QLabel>(window, "Label11")->accessibleDescription(), label11);
+    QCOMPARE(child<QLabel>(window, "Label19")->toolTip(), label19);
+    for (const char* empty : {"Label14", "Label16", "Label27", "Label20"}) {
+        QCOMPARE(child<QLabel>(window, empty)->toolTip(), QString());
+    }
 }
 
 ROCCALC_WINDOW_TEST_MAIN(Form1WindowTest)
