@@ -1,3 +1,10 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "chart/chart_export.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/modes.h"
@@ -6,6 +13,39 @@
 #include "detection/memory_form1.h"
 
 namespace roccalc::cli {
+namespace {
+
+// Writes a whole file; a failure is reported with the path and the
+// system's reason.
+bool writeFile(const std::string& path, const QByteArray& bytes) {
+    int error = 0;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = errno;
+    }
+    const char* data = bytes.constData();
+    auto left = static_cast<std::size_t>(bytes.size());
+    while (error == 0 && left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno != EINTR) {
+                error = errno;
+            }
+            continue;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (fd >= 0 && ::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        printDiagnostic("write error: " + path + ": " + std::strerror(error));
+    }
+    return error == 0;
+}
+
+}  // namespace
 
 int runFlags(const Options& options, Output& out) {
     auto where = [](TextBox box) { return "--" + std::string(field(box).key); };
@@ -31,6 +71,16 @@ int runFlags(const Options& options, Output& out) {
         for (const std::string& line : captionLines(
                  options.texts, form, options.exact ? &exact : nullptr, options.separator)) {
             out.writeLine(line);
+        }
+    }
+    if (!options.plotPath.empty()) {
+        const chart::ChartData data =
+            chart::buildChart(calculator.state(), form, options.separator);
+        const std::optional<QByteArray> bytes =
+            chart::renderChartFile(data, QString::fromStdString(options.plotPath),
+                                   QSize(options.plotWidth, options.plotHeight));
+        if (!bytes || !writeFile(options.plotPath, *bytes)) {
+            return kExitWriteError;
         }
     }
     return refused ? kExitRefused : kExitOk;

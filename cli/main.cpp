@@ -3,7 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cerrno>
+#include <cstdio>
+#include <memory>
 
 #include "cli/exit_status.h"
 #include "cli/modes.h"
@@ -45,6 +48,14 @@ bool standardOutputWasClosed() {
     return outputClosed;
 }
 
+// Qt's own warnings (about a runtime folder, fonts, ...) are no business of
+// a scripting tool's stderr, which carries only the program's messages.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        std::fputs(qPrintable(QStringLiteral("roccalc-cli: ") + message + u'\n'), stderr);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -52,7 +63,15 @@ int main(int argc, char* argv[]) {
     if (standardOutputWasClosed()) {
         out.fail(EBADF);
     }
-    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(keepQtQuiet);
+    // Only a chart needs Qt Gui; it draws offscreen, so no display is needed.
+    std::unique_ptr<QCoreApplication> app;
+    if (wantsPlot(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("roccalc-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ROCCALC_VERSION));
 

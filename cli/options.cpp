@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chart/chart_export.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "roccalc_version.h"
@@ -57,6 +58,13 @@ void addOptions(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("exact"),
                       QStringLiteral("With flags or --batch: the exact normal-theory value "
                                      "beside each result.")});
+    parser.addOption({QStringLiteral("plot"),
+                      QStringLiteral("With flags: write the ROC chart of the session to FILE "
+                                     "(.svg or .png)."),
+                      QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("plot-size"),
+                      QStringLiteral("The chart's size in pixels (default 800x800)."),
+                      QStringLiteral("WxH")});
     parser.addOption({QStringLiteral("separator"),
                       QStringLiteral("Write results with C as the decimal separator "
                                      "(default: the locale's)."),
@@ -80,7 +88,34 @@ std::string rawSeparator(int argc, char* argv[], const QString& parsed) {
     return raw;
 }
 
+// "WxH" with each side from 100 to 10000 pixels.
+bool readPlotSize(const QString& text, int& width, int& height) {
+    const QStringList sides = text.split(u'x');
+    if (sides.size() != 2) {
+        return false;
+    }
+    bool wide = false;
+    bool high = false;
+    width = sides[0].toInt(&wide);
+    height = sides[1].toInt(&high);
+    auto fits = [](int side) { return side >= 100 && side <= 10000; };
+    return wide && high && fits(width) && fits(height) && !sides[0].startsWith(u'+') &&
+           !sides[1].startsWith(u'+');
+}
+
 }  // namespace
+
+bool wantsPlot(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            return false;
+        }
+        if (std::strcmp(argv[i], "--plot") == 0 || std::strncmp(argv[i], "--plot=", 7) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 std::optional<std::string> separatorProblem(const std::string& text) {
     if (text.empty()) {
@@ -174,6 +209,30 @@ std::optional<Options> parseOptions(int argc, char* argv[], int& status) {
                             "--exact goes with the flags or --batch (each replay line has "
                             "\"exact\" already)");
         return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("plot"))) {
+        options.plotPath = parser.value(QStringLiteral("plot")).toStdString();
+        if (replay || batch) {
+            status = usageError(parser, "--plot goes with the flags of one session");
+            return std::nullopt;
+        }
+        if (!chart::isChartFileName(QString::fromStdString(options.plotPath))) {
+            status = usageError(parser, "--plot " + quoted(options.plotPath) +
+                                            ": the file name must end in .svg or .png");
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(QStringLiteral("plot-size"))) {
+        const QString size = parser.value(QStringLiteral("plot-size"));
+        if (options.plotPath.empty()) {
+            status = usageError(parser, "--plot-size goes with --plot");
+            return std::nullopt;
+        }
+        if (!readPlotSize(size, options.plotWidth, options.plotHeight)) {
+            status = usageError(parser, "--plot-size " + quoted(size.toStdString()) +
+                                            ": give WxH, each from 100 to 10000 pixels");
+            return std::nullopt;
+        }
     }
     if (replay || batch) {
         const QString option = replay ? QStringLiteral("replay") : QStringLiteral("batch");

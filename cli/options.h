@@ -18,12 +18,19 @@ struct Options {
     std::string separator;
     bool separatorGiven = false;  // by --separator, not the locale
     bool json = false;
-    bool exact = false;  // the exact values beside the captions
+    bool exact = false;    // the exact values beside the captions
+    std::string plotPath;  // flags mode: the chart of the session to this .svg or .png
+    int plotWidth = 800;
+    int plotHeight = 800;
 };
 
 // Parses argc/argv. No value when the program is done already: --help,
 // --version, or a usage error (reported); `status` is then its exit status.
 std::optional<Options> parseOptions(int argc, char* argv[], int& status);
+
+// Whether the arguments ask for a chart file (--plot): the program then
+// needs Qt Gui, on the offscreen platform.
+bool wantsPlot(int argc, char* argv[]);
 
 // Why a text cannot be the decimal separator; no value when it can. One
 // Unicode character that is no digit of any script, no sign, no white space
