@@ -44,5 +44,3 @@ BENCHMARK_CAPTURE(BM_TypicalSession, literal, Evaluation::Literal)->Unit(benchma
 BENCHMARK_CAPTURE(BM_TypicalSession, fast, Evaluation::Fast)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SearchRunOut, literal, Evaluation::Literal)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_SearchRunOut, fast, Evaluation::Fast)->Unit(benchmark::kMicrosecond);
-
-BENCHMARK_MAIN();

@@ -59,13 +59,17 @@ const Thresholds& thresholds() {
     return grid;
 }
 
+// Where the sum carries a p(D) past 100 (large d, small q) the point lies
+// above the frame: kept there, finite, so the cut finds the top edge.
+constexpr double kAboveTheFrame = 99.99999;
+
 std::vector<Point> curveOf(double d, double step) {
     const Thresholds& grid = thresholds();
     std::vector<Point> points;
     points.reserve(grid.q.size());
     for (std::size_t i = 0; i < grid.q.size(); ++i) {
         const double pd = detectionPercent(grid.q[i], d, step, erfSumFast).percent;
-        points.push_back({grid.x[i], probitOf(pd)});
+        points.push_back({grid.x[i], probitOf(std::min(pd, kAboveTheFrame))});
     }
     return points;
 }
@@ -113,7 +117,10 @@ bool clipSegment(Point& a, Point& b, Point lowest, Point highest) {
 }  // namespace
 
 double probitOf(double percent) {
-    // Phi^-1(p) = -Phi^-1(1 - p), exact in both tails.
+    // Each half from its own tail, so that both keep full precision.
+    if (percent > 50.0) {
+        return normalUpperQuantile((100.0 - percent) / 100.0);
+    }
     return -normalUpperQuantile(percent / 100.0);
 }
 

@@ -1,10 +1,14 @@
 #include "window/form1_window.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QTimer>
+#include <QVBoxLayout>
 
+#include "chart/chart_data.h"
 #include "detection/exact_theory.h"
 #include "window/colour_button.h"
 #include "window/colours.h"
@@ -12,6 +16,7 @@
 #include "window/form_layout.h"
 #include "window/keystroke_filter.h"
 #include "window/outline_shape.h"
+#include "window/roc_chart_view.h"
 #include "window/submarine_picture.h"
 #include "window/twips.h"
 
@@ -19,6 +24,8 @@ namespace roccalc::window {
 namespace {
 
 constexpr int kTickMilliseconds = 1000;
+constexpr int kChartGap = 10;          // pixels right of the rightmost control, and margins
+constexpr int kLeastChartWidth = 320;  // below this the chart is hidden
 
 QString fromStd(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -47,6 +54,22 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
       locale_(locale),
       calculator_(*this, decimalSeparatorOf(locale).toStdString()) {
     setWindowTitle(QStringLiteral("Form1"));
+    // The controls lie on a canvas in a scroll area: where the window is
+    // smaller than the layout, scroll bars reach every control; where it is
+    // larger, nothing moves.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // the specified tab order stays as it is
+    scroll->setWidgetResizable(true);
+    scroll->viewport()->setBackgroundRole(QPalette::Window);
+    canvas_ = new QWidget;
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    scroll->setWidget(canvas_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
     const qreal dpi = logicalDpiX();
     createShapes(dpi);
     createLabels(dpi);
@@ -55,14 +78,50 @@ Form1Window::Form1Window(const QLocale& locale, QWidget* parent)
     createPicture(dpi);
     createTimers();
     setTabOrder();
+    createChart(dpi);
     const QRect client = toPixels(kRestoredClientArea, dpi);
     resize(client.size());
     button(Command::Command1)->setFocus();
 }
 
+// The chart takes the free area right of every specified control and below
+// the top of the section frames; the layout's own extent is the canvas's
+// least size.
+void Form1Window::createChart(qreal dpi) {
+    QRect extent;
+    for (const QWidget* child : canvas_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        extent = extent.united(child->geometry());
+    }
+    canvas_->setMinimumSize(extent.right() + 1, extent.bottom() + 1);
+    chartLeft_ = extent.right() + 1 + kChartGap;
+    chartTop_ = twipsToPixels(shapeSpecs().front().place.top, dpi);
+    chart_ = new RocChartView(locale_, canvas_);
+    chart_->hide();
+    canvas_->installEventFilter(this);
+    showBesideCaptions();
+}
+
+void Form1Window::placeChart() {
+    const QRect free(chartLeft_, chartTop_, canvas_->width() - chartLeft_ - kChartGap,
+                     canvas_->height() - chartTop_ - kChartGap);
+    if (free.width() < kLeastChartWidth || free.height() < kLeastChartWidth) {
+        chart_->hide();  // hidden, not squeezed
+        return;
+    }
+    chart_->setGeometry(free);
+    chart_->show();
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == canvas_ && event->type() == QEvent::Resize) {
+        placeChart();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void Form1Window::createShapes(qreal dpi) {
     for (const ShapeSpec& entry : shapeSpecs()) {
-        auto* shape = new OutlineShape(entry.rounded, this);
+        auto* shape = new OutlineShape(entry.rounded, canvas_);
         shape->setObjectName(QString::fromUtf8(entry.name));
         shape->setGeometry(toPixels(entry.place, dpi));
     }
@@ -71,7 +130,7 @@ void Form1Window::createShapes(qreal dpi) {
 void Form1Window::createLabels(qreal dpi) {
     auto addLabel = [&](const QString& name, const QString& text, const QRect& place, double points,
                         bool bold) {
-        auto* label = new QLabel(text, this);
+        auto* label = new QLabel(text, canvas_);
         label->setObjectName(name);
         label->setTextFormat(Qt::PlainText);  // keeps runs of blanks
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -106,7 +165,7 @@ void Form1Window::createLabels(qreal dpi) {
 void Form1Window::createInputs(qreal dpi) {
     auto* filter = new KeystrokeFilter(this);
     for (const TextBoxSpec& entry : textBoxSpecs()) {
-        auto* box = new QLineEdit(this);
+        auto* box = new QLineEdit(canvas_);
         box->setObjectName(fromStd(field(entry.box).name));
         box->setFont(windowFont(kTextBoxPoints, true));
         box->setGeometry(toPixels(entry.place, dpi));
@@ -120,7 +179,7 @@ void Form1Window::createInputs(qreal dpi) {
 
 void Form1Window::createButtons(qreal dpi) {
     for (const ButtonSpec& entry : buttonSpecs()) {
-        auto* widget = new ColourButton(QString::fromUtf8(entry.caption), this);
+        auto* widget = new ColourButton(QString::fromUtf8(entry.caption), canvas_);
         widget->setObjectName(fromStd(field(entry.command).name));
         widget->setFont(windowFont(kButtonPoints, true));
         widget->setGeometry(toPixels(entry.place, dpi));
@@ -146,7 +205,7 @@ void Form1Window::createButtons(qreal dpi) {
 }
 
 void Form1Window::createPicture(qreal dpi) {
-    picture_ = new SubmarinePicture(this);
+    picture_ = new SubmarinePicture(canvas_);
     picture_->setObjectName(QStringLiteral("Picture1"));
     picture_->setGeometry(toPixels(kPicturePlace, dpi));
 }
@@ -177,6 +236,16 @@ void Form1Window::timer2Tick() {
 // The exact theory of each caption as its tooltip, which a screen reader
 // hears as the label's description.
 void Form1Window::showBesideCaptions() {
+    // The chart is drawn again only when what it shows has changed.
+    std::vector<std::string> captions;
+    for (const ResultLabelField& row : kResultLabelFields) {
+        captions.push_back(caption(row.label));
+    }
+    if (captions != chartCaptions_ || calculator_.state() != chartState_) {
+        chartCaptions_ = captions;
+        chartState_ = calculator_.state();
+        chart_->setChart(chart::buildChart(chartState_, *this, calculator_.decimalSeparator()));
+    }
     const ExactValues exact = exactValues(*this, calculator_);
     for (const ResultLabelField& row : kResultLabelFields) {
         QLabel* label = results_[slot(row.label)];

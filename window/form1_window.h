@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "detection/calculator.h"
 #include "detection/form1.h"
@@ -14,6 +16,7 @@ class QTimer;
 namespace roccalc::window {
 
 class ColourButton;
+class RocChartView;
 class SubmarinePicture;
 
 // The calculator's window: the Form1 model on Qt Widgets. It lays out the
@@ -38,7 +41,12 @@ class Form1Window : public QWidget, public Form1 {
     void timer1Tick();
     void timer2Tick();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void createChart(qreal dpi);
+    void placeChart();
     void createShapes(qreal dpi);
     void createLabels(qreal dpi);
     void createInputs(qreal dpi);
@@ -62,6 +70,12 @@ class Form1Window : public QWidget, public Form1 {
     SubmarinePicture* picture_ = nullptr;
     QTimer* timer1_ = nullptr;
     QTimer* timer2_ = nullptr;
+    QWidget* canvas_ = nullptr;
+    RocChartView* chart_ = nullptr;
+    int chartLeft_ = 0;
+    int chartTop_ = 0;
+    CurveState chartState_;
+    std::vector<std::string> chartCaptions_;
 };
 
 }  // namespace roccalc::window

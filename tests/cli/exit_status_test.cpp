@@ -134,6 +134,24 @@ void ExitStatusTest::run_data() {
         << "{ echo pfa; printf '%1048577s' | tr ' ' 1; } | \"$CLI\" --batch -" << 2 << "^pfa,"
         << "^roccalc-cli: <stdin>:2: the line is longer than 1 MiB\\n$";
 
+    // The chart file.
+    QTest::newRow("plot as PNG without a display")
+        << "out=$(mktemp -d) && env -u DISPLAY \"$CLI\" --pfa 1 --pd 90 --plot \"$out/roc.png\" "
+           "--plot-size 300x200 && head -c 8 \"$out/roc.png\" | od -An -c && rm -r \"$out\""
+        << 0 << "p\\(FA\\) = \\.9875.*211   P   N   G" << none;
+    QTest::newRow("plot with an unknown extension")
+        << "\"$CLI\" --pfa 1 --plot roc.jpg" << 2 << none
+        << "^roccalc-cli: --plot \"roc.jpg\": the file name must end in .svg or .png\n";
+    QTest::newRow("plot with a bad size")
+        << "\"$CLI\" --pfa 1 --plot roc.svg --plot-size 800" << 2 << none
+        << "^roccalc-cli: --plot-size \"800\": give WxH";
+    QTest::newRow("plot into a missing folder")
+        << "\"$CLI\" --pfa 1 --plot /nonexistent/roc.svg" << 3 << "q = 2\\.33"
+        << "^roccalc-cli: write error: /nonexistent/roc.svg: No such file or directory\n$";
+    QTest::newRow("plot goes with the flags only")
+        << "printf 'pfa\\n1\\n' | \"$CLI\" --batch - --plot roc.svg" << 2 << none
+        << "^roccalc-cli: --plot goes with the flags of one session\n";
+
     // Options and diagnostics.
     QTest::newRow("help-all works") << "\"$CLI\" --help-all" << 0 << "Exit status:\\n  0" << none;
     QTest::newRow("replay without a file name")
