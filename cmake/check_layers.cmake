@@ -3,7 +3,7 @@
 set(allowed_text "text")
 set(allowed_detection "text|detection")
 set(allowed_fuzz "text|detection|cli|fuzz")
-set(allowed_bench "text|detection|chart|cli")
+set(allowed_bench "text|detection|chart|cli|window")
 set(allowed_cli "text|detection|chart|cli")
 set(allowed_window "text|detection|chart|window")
 set(allowed_chart "text|detection|chart")

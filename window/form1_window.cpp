@@ -116,6 +116,13 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     if (watched == canvas_ && event->type() == QEvent::Resize) {
         placeChart();
     }
+    if (event->type() == QEvent::FocusOut) {
+        // A box scrolled to its end would show a digit cut in half at its
+        // left edge, which reads as another number.
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            box->setCursorPosition(0);
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -173,6 +180,7 @@ void Form1Window::createInputs(qreal dpi) {
         if (entry.filtered) {
             box->installEventFilter(filter);
         }
+        box->installEventFilter(this);  // shows the start of its text when left
         texts_[slot(entry.box)] = box;
     }
 }

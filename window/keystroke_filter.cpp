@@ -1,12 +1,35 @@
 #include "window/keystroke_filter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 #include "text/key_filter.h"
 
 namespace roccalc::window {
+namespace {
+
+bool allAllowed(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return keyAllowed(c.unicode()); });
+}
+
+}  // namespace
 
 bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::InputMethod) {
+        // Composed characters arrive as committed text: keep the allowed ones.
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        QString kept;
+        for (const QChar c : input->commitString()) {
+            if (keyAllowed(c.unicode())) {
+                kept += c;
+            }
+        }
+        if (kept != input->commitString()) {
+            input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QObject::eventFilter(watched, event);
     }
@@ -21,22 +44,7 @@ bool KeystrokeFilter::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    // The clipboard and select-all shortcuts come as control characters on
-    // X11 but with no text elsewhere (Shift+Insert everywhere): drop them by
-    // meaning too.
-    for (const auto shortcut :
-         {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll}) {
-        if (key->matches(shortcut)) {
-            return true;
-        }
-    }
-    const QString text = key->text();
-    for (const QChar c : text) {
-        if (!keyAllowed(c.unicode())) {
-            return true;  // dropped: the box never sees the key
-        }
-    }
-    return false;
+    return !allAllowed(key->text());  // dropped: the box never sees the key
 }
 
 }  // namespace roccalc::window

@@ -5,8 +5,12 @@
 namespace roccalc::window {
 
 // Drops every typed character that cannot be part of a plain decimal number
-// before the box sees it. Keys that type no character (arrows, Home, End,
-// Delete) and the focus keys pass untouched; pasted text is not filtered.
+// before the box sees it, whether it comes as a key or as text committed by
+// an input method (dead keys, Compose). Keys that type no character
+// (arrows, Home, End, Delete, Shift+Insert) pass untouched, and so does
+// text that enters other than by typing, such as a paste from the menu;
+// shortcuts that arrive as control characters (Ctrl+V on X11) are dropped
+// as characters.
 class KeystrokeFilter : public QObject {
     Q_OBJECT
 
