@@ -112,8 +112,8 @@ TEST(CutTest, SplitsWhereALineLeavesAndComesBack) {
                                   {2, 1}, {0, 1}, {NAN, 1}, {1, 1.5}};
     const auto pieces = cutAtFrame(line, {1, -1}, {3, 1.2});
     ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0].front().x, 1.0);  // enters at the left edge
-    EXPECT_EQ(pieces[0].back().x, 3.0);   // leaves at the right edge
+    EXPECT_EQ(pieces[0].front().x, 1.0);         // enters at the left edge
+    EXPECT_EQ(pieces[0].back().x, 3.0);          // leaves at the right edge
     EXPECT_DOUBLE_EQ(pieces[1].front().x, 2.4);  // comes back through the top edge
     EXPECT_DOUBLE_EQ(pieces[1].front().y, 1.2);
     EXPECT_EQ(pieces[1].back().x, 1.0);

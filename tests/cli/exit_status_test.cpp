@@ -142,9 +142,8 @@ void ExitStatusTest::run_data() {
     QTest::newRow("plot with an unknown extension")
         << "\"$CLI\" --pfa 1 --plot roc.jpg" << 2 << none
         << "^roccalc-cli: --plot \"roc.jpg\": the file name must end in .svg or .png\n";
-    QTest::newRow("plot with a bad size")
-        << "\"$CLI\" --pfa 1 --plot roc.svg --plot-size 800" << 2 << none
-        << "^roccalc-cli: --plot-size \"800\": give WxH";
+    QTest::newRow("plot with a bad size") << "\"$CLI\" --pfa 1 --plot roc.svg --plot-size 800" << 2
+                                          << none << "^roccalc-cli: --plot-size \"800\": give WxH";
     QTest::newRow("plot into a missing folder")
         << "\"$CLI\" --pfa 1 --plot /nonexistent/roc.svg" << 3 << "q = 2\\.33"
         << "^roccalc-cli: write error: /nonexistent/roc.svg: No such file or directory\n$";
