@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "window/colours.h"
+#include "window/device_pixels.h"
 
 namespace roccalc::window {
 namespace {
@@ -63,21 +64,18 @@ QSize ColourButton::sizeHint() const {
 
 void ColourButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect outer = rect();
-    painter.fillRect(outer, toQColor(backColor_));
-
-    // A raised edge, sunken while pressed.
     const bool sunken = isDown();
-    const QColor light = sunken ? QColor(64, 64, 64) : QColor(255, 255, 255);
-    const QColor dark = sunken ? QColor(255, 255, 255) : QColor(64, 64, 64);
-    const QRect edge = outer.adjusted(0, 0, -1, -1);
-    painter.setPen(light);
-    painter.drawLine(edge.topLeft(), edge.topRight());
-    painter.drawLine(edge.topLeft(), edge.bottomLeft());
-    painter.setPen(dark);
-    painter.drawLine(edge.bottomLeft(), edge.bottomRight());
-    painter.drawLine(edge.topRight(), edge.bottomRight());
+    {
+        // The fill and the raised edge (sunken while pressed) in whole
+        // device pixels, so the edge closes the button at any scale.
+        const DevicePixels device(painter, *this);
+        painter.fillRect(device.rect(), toQColor(backColor_));
+        const QColor light = sunken ? QColor(64, 64, 64) : QColor(255, 255, 255);
+        const QColor dark = sunken ? QColor(255, 255, 255) : QColor(64, 64, 64);
+        device.outline(device.rect(), light, dark);
+    }
 
+    const QRect outer = rect();
     QRect textArea = outer.adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
     if (sunken) {
         textArea.translate(1, 1);

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "window/colours.h"
+#include "window/device_pixels.h"
 
 namespace roccalc::window {
 namespace {
@@ -29,9 +30,8 @@ void OutlineShape::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset),
                                 kCornerRadius, kCornerRadius);
     } else {
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        const DevicePixels device(painter, *this);
+        device.outline(device.rect(), Qt::black, Qt::black);
     }
 }
 

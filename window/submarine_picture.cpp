@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "window/device_pixels.h"
+
 namespace roccalc::window {
 namespace {
 
@@ -83,8 +85,13 @@ void SubmarinePicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kGround);
     painter.drawImage(QPoint(1, 1), bitmap_);
-    painter.setPen(hasFocus() ? QPen(Qt::black, 1, Qt::DotLine) : QPen(Qt::black, 1));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        const DevicePixels device(painter, *this);
+        device.outline(device.rect(), Qt::black, Qt::black);
+    }
 }
 
 }  // namespace roccalc::window

@@ -2,6 +2,8 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +61,8 @@ class Form1WindowTest : public QObject {
     void geometryAtNinetySixDpi();
     void noLabelClipsItsText();
     void accessibleNames();
+    void scrollBarsOnlyBelowTheLayoutsSize();
+    void chartBesideTheControls();
     void exactValueTooltips_data();
     void exactValueTooltips();
 };
@@ -330,6 +334,56 @@ void Form1WindowTest::accessibleNames() {
     QCOMPARE(child<QWidget>(window, "Text5")->accessibleName(), QStringLiteral("(d) impostato"));
     QCOMPARE(child<QWidget>(window, "Text4")->accessibleName(), QStringLiteral("RC Sec."));
     QCOMPARE(child<ColourButton>(window, "Command1")->text(), QStringLiteral("calcolo var. ( q )"));
+}
+
+// A window smaller than the layout scrolls to every control; a larger one
+// shows no scroll bar and moves nothing.
+void Form1WindowTest::scrollBarsOnlyBelowTheLayoutsSize() {
+    Form1Window window;
+    if (window.logicalDpiX() != 96) {
+        QSKIP("the pixel figures below hold at 96 dpi");
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* scroll = child<QScrollArea>(window, "scroll");
+    window.resize(600, 400);
+    QTRY_VERIFY(scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(scroll->verticalScrollBar()->isVisible());
+    scroll->ensureWidgetVisible(child<QWidget>(window, "Picture1"));
+    QVERIFY(!child<QWidget>(window, "Picture1")->visibleRegion().isEmpty());
+
+    window.resize(1500, 900);
+    QTRY_VERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QCOMPARE(child<QWidget>(window, "Label21")->mapTo(&window, QPoint(0, 0)), QPoint(40, 24));
+    QCOMPARE(child<QWidget>(window, "Picture1")->mapTo(&window, QPoint(0, 0)), QPoint(864, 592));
+}
+
+// The chart takes the room right of every control, top-aligned with the
+// frames, and hides rather than squeeze below 320 pixels.
+void Form1WindowTest::chartBesideTheControls() {
+    Form1Window window;
+    if (window.logicalDpiX() != 96) {
+        QSKIP("the pixel figures below hold at 96 dpi");
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QWidget* chart = child<QWidget>(window, "CurveROC");
+    window.resize(1920, 1000);
+    QTRY_VERIFY(chart->isVisible());
+    int rightmost = 0;
+    for (QWidget* control :
+         chart->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (control != chart) {
+            rightmost = std::max(rightmost, control->geometry().right());
+        }
+    }
+    QVERIFY(chart->x() >= rightmost + 10);
+    QCOMPARE(chart->y(), child<QWidget>(window, "Shape4(0)")->y());
+    QVERIFY(chart->width() > 850);
+    QCOMPARE(chart->accessibleName(), QStringLiteral("Curve ROC"));
+    window.resize(1300, 1000);
+    QTRY_VERIFY(!chart->isVisible());
 }
 
 // Each caption's tooltip (and accessible description) gives the exact
