@@ -41,6 +41,16 @@ class Form1WindowTest : public QObject {
         edit->setFocus();
         QTest::keyClicks(edit, keys);
     }
+    // A box of a shown window, focused, ready for keys or input-method text.
+    static QLineEdit* focusedBox(QWidget& window, const QString& name) {
+        window.show();
+        if (!QTest::qWaitForWindowActive(&window)) {
+            qFatal("the window did not show");
+        }
+        QLineEdit* edit = child<QLineEdit>(window, name.toLatin1().constData());
+        edit->setFocus();
+        return edit;
+    }
     static void click(QWidget& window, const char* button) {
         QTest::mouseClick(child<ColourButton>(window, button), Qt::LeftButton);
     }
@@ -190,10 +200,7 @@ void Form1WindowTest::keystrokeFilter() {
     QFETCH(QTestEventList, keys);
     QFETCH(QString, expected);
     Form1Window window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QLineEdit* edit = child<QLineEdit>(window, box.toLatin1().constData());
-    edit->setFocus();
+    QLineEdit* edit = focusedBox(window, box);
     QSignalSpy returns(edit, &QLineEdit::returnPressed);
     keys.simulate(edit);
     QCOMPARE(edit->text(), expected);
@@ -245,10 +252,7 @@ void Form1WindowTest::inputMethodCommits() {
     QFETCH(QString, commit);
     QFETCH(QString, expected);
     Form1Window window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QLineEdit* edit = child<QLineEdit>(window, box.toLatin1().constData());
-    edit->setFocus();
+    QLineEdit* edit = focusedBox(window, box);
     QInputMethodEvent event;
     event.setCommitString(commit);
     QCoreApplication::sendEvent(edit, &event);
