@@ -12,6 +12,7 @@ namespace {
 const std::vector<double>& indexGrid() {
     static const std::vector<double> grid = [] {
         std::vector<double> points;
+        points.reserve(static_cast<std::size_t>(kIndexLimit / kIndexStep) + 2);
         double d = 0.0;
         while (d <= kIndexLimit) {
             points.push_back(d);
