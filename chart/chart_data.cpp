@@ -1,32 +1,18 @@
 #include "chart/chart_data.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "detection/erf_grid.h"
 #include "detection/erf_sum.h"
 #include "detection/exact_theory.h"
 #include "detection/threshold_search.h"
+#include "text/number_text.h"
 
 namespace roccalc::chart {
 namespace {
 
 constexpr double kXTicks[] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 20, 30, 50};
 constexpr double kYTicks[] = {1, 2, 5, 10, 20, 30, 50, 70, 80, 90, 95, 98, 99, 99.9};
-
-std::string withSeparator(std::string number, const std::string& separator) {
-    const std::size_t point = number.find('.');
-    if (point != std::string::npos) {
-        number.replace(point, 1, separator);
-    }
-    return number;
-}
-
-std::string shortest(double value, const std::string& separator) {
-    char buffer[64];
-    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return withSeparator(std::string(buffer, static_cast<std::size_t>(end - buffer)), separator);
-}
 
 std::string withoutBlanks(std::string text) {
     std::erase(text, ' ');
@@ -169,10 +155,10 @@ ChartData buildChart(const CurveState& state, const Form1& form, const std::stri
     chart.lowest = {probitOf(kFalseAlarmLowest), probitOf(kDetectionLowest)};
     chart.highest = {probitOf(kFalseAlarmHighest), probitOf(kDetectionHighest)};
     for (const double percent : kXTicks) {
-        chart.xTicks.push_back({probitOf(percent), shortest(percent, separator)});
+        chart.xTicks.push_back({probitOf(percent), shortestNumber(percent, separator)});
     }
     for (const double percent : kYTicks) {
-        chart.yTicks.push_back({probitOf(percent), shortest(percent, separator)});
+        chart.yTicks.push_back({probitOf(percent), shortestNumber(percent, separator)});
     }
     auto addCurve = [&](CurveKind kind, double d, double step, std::string legend) {
         chart.curves.push_back({kind, d, std::move(legend),
@@ -180,7 +166,7 @@ ChartData buildChart(const CurveState& state, const Form1& form, const std::stri
     };
     // The family as the second box gives it: the fine step.
     for (const double d : kFamily) {
-        addCurve(CurveKind::Family, d, kFineStep, "d = " + shortest(d, separator));
+        addCurve(CurveKind::Family, d, kFineStep, "d = " + shortestNumber(d, separator));
     }
     std::string description =
         "Curve ROC su scale di probabilità normale, famiglia d = 1, 4, 9, 16, 25, 36";
@@ -208,7 +194,7 @@ ChartData buildChart(const CurveState& state, const Form1& form, const std::stri
     }
     const std::string forSetD = withoutBlanks(form.caption(ResultLabel::Label27));
     if (!forSetD.empty()) {
-        const std::string dText = shortest(state.dSet, separator);
+        const std::string dText = shortestNumber(state.dSet, separator);
         addCurve(CurveKind::Set, state.dSet, kFineStep, "d impostato = " + dText);
         const double pd = detectionPercent(state.q, state.dSet, kFineStep, erfSumFast).percent;
         addMarker(MarkerKind::SetPoint, pd, "p(D) per d impostato");

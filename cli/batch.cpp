@@ -9,6 +9,7 @@
 #include "cli/session_view.h"
 #include "detection/exact_theory.h"
 #include "detection/memory_form1.h"
+#include "text/number_text.h"
 
 namespace roccalc::cli {
 namespace {

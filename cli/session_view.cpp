@@ -2,7 +2,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <charconv>
 
 namespace roccalc::cli {
 namespace {
@@ -24,12 +23,6 @@ std::string withSeparator(std::string number, const std::string& separator) {
 }
 
 }  // namespace
-
-std::string shortestNumber(double value, const std::string& separator) {
-    char buffer[64];
-    char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return withSeparator(std::string(buffer, static_cast<std::size_t>(end - buffer)), separator);
-}
 
 std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& form,
                                       const ExactValues* exact, const std::string& separator) {

@@ -21,7 +21,4 @@ std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& fo
 // button colours, CurveState and the exact values (null where none).
 std::string sessionJson(const Form1& form, const Calculator& calculator);
 
-// A double in its shortest round-trip form, with `separator` for the point.
-std::string shortestNumber(double value, const std::string& separator = ".");
-
 }  // namespace roccalc::cli

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "text/number_text.h"
 #include "text/result_pattern.h"
 
 namespace roccalc {
@@ -64,6 +65,20 @@ TEST(FormatPatternTest, WritesTheGivenSeparator) {
     EXPECT_EQ(formatPattern(2.33, kPatternFourDecimals, ","), "2,33");
     EXPECT_EQ(formatPattern(0.0, kPatternFourDecimals, ","), ",");
     EXPECT_EQ(formatPattern(50.0, kPatternPercent, "\u066B"), "   50\u066B");
+}
+
+}  // namespace
+}  // namespace roccalc
+
+namespace roccalc {
+namespace {
+
+TEST(ShortestNumberTest, ReadsBackWithTheGivenSeparator) {
+    EXPECT_EQ(shortestNumber(13.0312), "13.0312");
+    EXPECT_EQ(shortestNumber(13.0312, ","), "13,0312");
+    EXPECT_EQ(shortestNumber(40), "40");
+    EXPECT_EQ(shortestNumber(0.1, "\u066B"), "0\u066B1");
+    EXPECT_EQ(shortestNumber(2.3299999999999943), "2.3299999999999943");
 }
 
 }  // namespace

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace roccalc {
+
+// A double in its shortest form that reads back to the same bits
+// ("13.0312", "1e-05"), with `separator` in place of the point.
+std::string shortestNumber(double value, std::string_view separator = ".");
+
+}  // namespace roccalc
