@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "chart/chart_export.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "cli/modes.h"
@@ -74,12 +73,12 @@ int runFlags(const Options& options, Output& out) {
         }
     }
     if (!options.plotPath.empty()) {
-        const chart::ChartData data =
-            chart::buildChart(calculator.state(), form, options.separator);
-        const std::optional<QByteArray> bytes =
-            chart::renderChartFile(data, QString::fromStdString(options.plotPath),
-                                   QSize(options.plotWidth, options.plotHeight));
-        if (!bytes || !writeFile(options.plotPath, *bytes)) {
+        const PlotRequest request{&calculator.state(), &form,
+                                  options.separator,   options.plotPath,
+                                  options.plotWidth,   options.plotHeight};
+        QByteArray bytes;
+        if (options.renderPlot == nullptr || !options.renderPlot(request, bytes) ||
+            !writeFile(options.plotPath, bytes)) {
             return kExitWriteError;
         }
     }

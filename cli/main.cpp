@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <unistd.h>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
@@ -12,6 +11,7 @@
 #include "cli/modes.h"
 #include "cli/options.h"
 #include "cli/output.h"
+#include "cli/plot_module.h"
 #include "roccalc_version.h"
 
 namespace {
@@ -64,11 +64,18 @@ int main(int argc, char* argv[]) {
         out.fail(EBADF);
     }
     qInstallMessageHandler(keepQtQuiet);
-    // Only a chart needs Qt Gui; it draws offscreen, so no display is needed.
+    // Only a chart needs Qt Gui: its module is loaded for --plot alone.
     std::unique_ptr<QCoreApplication> app;
+    PlotModule plot;
     if (wantsPlot(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        std::string error;
+        plot = loadPlotModule(error);
+        if (plot.makeApplication == nullptr) {
+            std::fprintf(stderr, "roccalc-cli: --plot: the chart module cannot be loaded: %s\n",
+                         error.c_str());
+            return kExitUsage;
+        }
+        app.reset(plot.makeApplication(argc, argv));
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
@@ -76,8 +83,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(QStringLiteral(ROCCALC_VERSION));
 
     int status = kExitOk;
-    const std::optional<Options> options = parseOptions(argc, argv, status);
+    std::optional<Options> options = parseOptions(argc, argv, status);
     if (options && !out.failed()) {
+        options->renderPlot = plot.render;
         status = run(*options, out);
     }
     // Nothing written may be lost unnoticed: the last buffer too.

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "chart/chart_export.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
 #include "roccalc_version.h"
@@ -216,7 +215,7 @@ std::optional<Options> parseOptions(int argc, char* argv[], int& status) {
             status = usageError(parser, "--plot goes with the flags of one session");
             return std::nullopt;
         }
-        if (!chart::isChartFileName(QString::fromStdString(options.plotPath))) {
+        if (!isPlotFileName(options.plotPath)) {
             status = usageError(parser, "--plot " + quoted(options.plotPath) +
                                             ": the file name must end in .svg or .png");
             return std::nullopt;

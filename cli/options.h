@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/plot_module.h"
 #include "detection/session.h"
 
 namespace roccalc::cli {
@@ -22,6 +23,7 @@ struct Options {
     std::string plotPath;  // flags mode: the chart of the session to this .svg or .png
     int plotWidth = 800;
     int plotHeight = 800;
+    RenderPlot renderPlot = nullptr;  // the loaded chart module's writer
 };
 
 // Parses argc/argv. No value when the program is done already: --help,
