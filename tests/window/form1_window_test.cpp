@@ -8,14 +8,17 @@
 #include <QTest>
 #include <QTimer>
 
+#include "chart/chart_painter.h"
 #include "tests/window/window_test_main.h"
 #include "window/colour_button.h"
 #include "window/form1_window.h"
+#include "window/roc_chart_view.h"
 
 using roccalc::kGreen;
 using roccalc::kRed;
 using roccalc::window::ColourButton;
 using roccalc::window::Form1Window;
+using roccalc::window::RocChartView;
 
 class Form1WindowTest : public QObject {
     Q_OBJECT
@@ -386,6 +389,15 @@ void Form1WindowTest::chartBesideTheControls() {
     QCOMPARE(chart->y(), child<QWidget>(window, "Shape4(0)")->y());
     QVERIFY(chart->width() > 850);
     QCOMPARE(chart->accessibleName(), QStringLiteral("Curve ROC"));
+    // The tooltip at the pixel of p(FA) 1 %, p(D) 50 %: the d of the line
+    // through it is Phi^-1(0.99)^2.
+    auto* view = qobject_cast<RocChartView*>(chart);
+    QVERIFY(view != nullptr);
+    const roccalc::chart::PlotGeometry geometry(QRectF(view->rect()), view->chart());
+    const QPointF pixel =
+        geometry.toPixel({roccalc::chart::probitOf(1.0), roccalc::chart::probitOf(50.0)});
+    QCOMPARE(view->pointText(pixel), QStringLiteral("p(FA) = 1 %   p(D) = 50 %   d = 5.41"));
+    QCOMPARE(view->pointText(QPointF(1, 1)), QString());
     window.resize(1300, 1000);
     QTRY_VERIFY(!chart->isVisible());
 }
