@@ -20,10 +20,6 @@ bool isPng(const QString& path) {
 
 }  // namespace
 
-bool isChartFileName(const QString& path) {
-    return isSvg(path) || isPng(path);
-}
-
 std::optional<QByteArray> renderChartFile(const ChartData& chart, const QString& path,
                                           const QSize& size) {
     QByteArray bytes;

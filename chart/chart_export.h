@@ -13,7 +13,4 @@ namespace roccalc::chart {
 std::optional<QByteArray> renderChartFile(const ChartData& chart, const QString& path,
                                           const QSize& size);
 
-// Whether a file name names a format renderChartFile writes.
-bool isChartFileName(const QString& path);
-
 }  // namespace roccalc::chart

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "cli/blanks.h"
 #include "cli/csv.h"
 #include "cli/diagnostics.h"
 #include "cli/exit_status.h"
@@ -29,14 +30,6 @@ std::string inputColumns() {
 std::string cell(const std::string& caption) {
     const std::size_t first = caption.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : caption.substr(first);
-}
-
-std::string trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\v\f");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\v\f") - first + 1);
 }
 
 // Checks the header: known columns, none twice, and the boxes of one
@@ -92,7 +85,7 @@ int runBatch(const Options& options, Output& out) {
         return kExitUsage;
     }
     for (std::string& column : header) {
-        column = trimmed(column);
+        column = std::string(trimBlanks(column));
     }
     std::vector<TextBox> boxes;
     if (const auto problem = headerProblem(header, boxes)) {

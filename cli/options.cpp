@@ -14,10 +14,6 @@
 namespace roccalc::cli {
 namespace {
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const char kExitStatuses[] =
     "\nExit status:\n"
     "  0  all ran and all was written\n"
@@ -43,8 +39,8 @@ void addOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
     for (const TextBox box : kTextBoxesInWindowOrder) {
-        parser.addOption(
-            {fromStd(field(box).key), fromStd(field(box).help), QStringLiteral("TEXT")});
+        parser.addOption({QString::fromUtf8(field(box).key), QString::fromUtf8(field(box).help),
+                          QStringLiteral("TEXT")});
     }
     parser.addOption({QStringLiteral("replay"),
                       QStringLiteral("Replay a window session from FILE (- for stdin)."),
@@ -183,7 +179,7 @@ std::optional<Options> parseOptions(int argc, char* argv[], int& status) {
 
     bool anyFlag = false;
     for (const TextBox box : kTextBoxesInWindowOrder) {
-        const QString name = fromStd(field(box).key);
+        const QString name = QString::fromUtf8(field(box).key);
         if (parser.isSet(name)) {
             options.texts[box] = parser.value(name).toStdString();
             anyFlag = true;

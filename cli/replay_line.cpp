@@ -1,23 +1,12 @@
 #include "cli/replay_line.h"
 
+#include "cli/blanks.h"
+
 namespace roccalc::cli {
-namespace {
-
-constexpr std::string_view kBlanks = " \t\v\f";
-
-std::string_view trimmed(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return line.substr(first, line.find_last_not_of(kBlanks) - first + 1);
-}
-
-}  // namespace
 
 ReplayLine parseReplayLine(std::string_view line) {
     ReplayLine parsed;
-    if (trimmed(line).empty() || line.starts_with('#')) {
+    if (trimBlanks(line).empty() || line.starts_with('#')) {
         return parsed;
     }
     const std::size_t equals = line.find('=');
@@ -29,7 +18,7 @@ ReplayLine parseReplayLine(std::string_view line) {
             return parsed;
         }
     }
-    if (const auto command = commandNamed(trimmed(line))) {
+    if (const auto command = commandNamed(trimBlanks(line))) {
         parsed.kind = ReplayLine::Kind::Command;
         parsed.command = *command;
         return parsed;

@@ -3,26 +3,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include "text/number_text.h"
+
 namespace roccalc::cli {
-namespace {
-
-QString fromStd(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string withSeparator(std::string number, const std::string& separator) {
-    const std::size_t point = number.find('.');
-    if (point != std::string::npos) {
-        number.replace(point, 1, separator);
-    }
-    return number;
-}
-
-}  // namespace
 
 std::vector<std::string> captionLines(const SessionTexts& texts, const Form1& form,
                                       const ExactValues* exact, const std::string& separator) {
@@ -56,13 +39,13 @@ std::string sessionJson(const Form1& form, const Calculator& calculator) {
     const CurveState& state = calculator.state();
     QJsonObject object;
     for (const TextBoxField& row : kTextBoxFields) {
-        object.insert(fromStd(row.name), fromStd(form.text(row.box)));
+        object.insert(QString::fromUtf8(row.name), QString::fromUtf8(form.text(row.box)));
     }
     for (const ResultLabelField& row : kResultLabelFields) {
-        object.insert(fromStd(row.name), fromStd(form.caption(row.label)));
+        object.insert(QString::fromUtf8(row.name), QString::fromUtf8(form.caption(row.label)));
     }
     for (const FlagButtonField& row : kFlagButtonFields) {
-        object.insert(fromStd(field(row.command).name),
+        object.insert(QString::fromUtf8(field(row.command).name),
                       static_cast<qint64>(form.backColor(row.button)));
     }
     // QJsonDocument writes doubles in their shortest round-trip form.
@@ -75,7 +58,7 @@ std::string sessionJson(const Form1& form, const Calculator& calculator) {
     const ExactValues exact = exactValues(form, calculator);
     QJsonObject exactObject;
     for (std::size_t i = 0; i < kExactFields.size(); ++i) {
-        exactObject.insert(fromStd(kExactFields[i].key),
+        exactObject.insert(QString::fromUtf8(kExactFields[i].key),
                            exact[i] ? QJsonValue(*exact[i]) : QJsonValue(QJsonValue::Null));
     }
     object.insert(QStringLiteral("exact"), exactObject);

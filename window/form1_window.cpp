@@ -27,10 +27,6 @@ constexpr int kTickMilliseconds = 1000;
 constexpr int kChartGap = 10;          // pixels right of the rightmost control, and margins
 constexpr int kLeastChartWidth = 320;  // below this the chart is hidden
 
-QString fromStd(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The window's font; where "MS Sans Serif" is missing (as on Debian), the
 // metric-compatible Liberation Sans is the nearest, then any sans serif.
 QFont windowFont(double points, bool bold) {
@@ -162,8 +158,8 @@ void Form1Window::createLabels(qreal dpi) {
     }
     for (const ResultLabelSpec& entry : resultLabelSpecs()) {
         const QRect place = toPixels(entry.place, dpi);
-        results_[slot(entry.label)] =
-            addLabel(fromStd(field(entry.label).name), QString(), place, kResultPoints, true);
+        results_[slot(entry.label)] = addLabel(QString::fromUtf8(field(entry.label).name),
+                                               QString(), place, kResultPoints, true);
         resultPlaces_[slot(entry.label)] = place;
         resultAutoSize_[slot(entry.label)] = entry.autoSize;
     }
@@ -173,7 +169,7 @@ void Form1Window::createInputs(qreal dpi) {
     auto* filter = new KeystrokeFilter(this);
     for (const TextBoxSpec& entry : textBoxSpecs()) {
         auto* box = new QLineEdit(canvas_);
-        box->setObjectName(fromStd(field(entry.box).name));
+        box->setObjectName(QString::fromUtf8(field(entry.box).name));
         box->setFont(windowFont(kTextBoxPoints, true));
         box->setGeometry(toPixels(entry.place, dpi));
         box->setAccessibleName(QString::fromUtf8(entry.hint).simplified());
@@ -188,7 +184,7 @@ void Form1Window::createInputs(qreal dpi) {
 void Form1Window::createButtons(qreal dpi) {
     for (const ButtonSpec& entry : buttonSpecs()) {
         auto* widget = new ColourButton(QString::fromUtf8(entry.caption), canvas_);
-        widget->setObjectName(fromStd(field(entry.command).name));
+        widget->setObjectName(QString::fromUtf8(field(entry.command).name));
         widget->setFont(windowFont(kButtonPoints, true));
         widget->setGeometry(toPixels(entry.place, dpi));
         widget->setBackColor(kGreen);
